@@ -1,0 +1,77 @@
+// The controls that Qt has no direct counterpart for. Text boxes and command
+// buttons are QLineEdit and QPushButton, set up by Form.
+#pragma once
+
+#include "pictures.h"
+#include "surface.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+
+namespace forms {
+
+// A frame: a surface with an etched border and an optional caption.
+class Frame : public Surface {
+    Q_OBJECT
+public:
+    Frame(QWidget *parent, QString caption, QColor captionColor);
+
+protected:
+    void paintBorder(QPainter &painter) override;
+
+private:
+    QString caption_;
+    QColor captionColor_;
+};
+
+// A label: wrapped text from the top-left corner. Lines are laid out on the
+// em box, as the Song face the descriptions name does: the CJK face standing
+// in for it has much taller ascent and descent, which would push the text
+// down out of place (and out from under the controls meant to cover it).
+class Label : public QLabel {
+    Q_OBJECT
+public:
+    Label(const QString &text, QWidget *parent) : QLabel(text, parent) {}
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
+// An image: shows its picture unscaled from its top-left corner; clickable.
+class Image : public QWidget {
+    Q_OBJECT
+public:
+    explicit Image(QWidget *parent) : QWidget(parent) {}
+
+    const Picture &picture() const { return picture_; }
+    void setPicture(const Picture &picture);
+    void click() { emit clicked(); }
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    Picture picture_;
+    bool pressed_ = false;
+};
+
+// A command button drawn as a picture, with a face for each state.
+class PictureButton : public QAbstractButton {
+    Q_OBJECT
+public:
+    PictureButton(QWidget *parent, Picture up, Picture down, Picture disabled);
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    Picture up_, down_, disabled_;
+};
+
+} // namespace forms

@@ -1,0 +1,21 @@
+// One event at a time: clicks and timer ticks reach the handlers through
+// deliver(), which drops an event that falls due while a handler (or the modal
+// box it opened) is still running.
+#pragma once
+
+#include <QString>
+#include <functional>
+
+namespace forms {
+
+// Runs the handler unless another one is running; false when dropped.
+bool deliver(const std::function<void()> &handler);
+bool handlerRunning();
+
+// MsgBox(prompt, style, title). Style 48: exclamation icon, one button "确定".
+// Tests install a hook that records the call and returns at once.
+using MsgBoxHook = std::function<void(const QString &prompt, int style, const QString &title)>;
+void setMsgBoxHook(MsgBoxHook hook);
+void MsgBox(const QString &prompt, int style, const QString &title);
+
+} // namespace forms

@@ -1,0 +1,246 @@
+#include "form.h"
+
+#include "events.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <algorithm>
+#include <map>
+
+namespace forms {
+
+namespace {
+
+bool isWindowed(Kind kind)
+{
+    return kind == Kind::Frame || kind == Kind::PictureBox || kind == Kind::TextBox
+        || kind == Kind::CommandButton || kind == Kind::PictureButton;
+}
+
+QColor colorOr(const ColorRef &ref, const QPalette &palette, QPalette::ColorRole fallback)
+{
+    return ref.isSet() ? ref.resolve(palette) : palette.color(QPalette::Active, fallback);
+}
+
+} // namespace
+
+Form::Form(const WindowSpec &spec) : Surface(nullptr)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(spec.caption);
+    if (!spec.icon.isEmpty())
+        setWindowIcon(QIcon(spec.icon));
+    setFont(toQFont(spec.font));
+    setBackColor(colorOr(spec.back, palette(), QPalette::Window));
+    setPicture(Picture(spec.picture));
+    setFixedSize(toPixels(spec.clientWidth), toPixels(spec.clientHeight));
+    build(spec);
+}
+
+void Form::build(const WindowSpec &spec)
+{
+    std::map<int, QWidget *> byTabIndex;
+    QHash<QWidget *, std::vector<std::pair<QWidget *, bool>>> stacks;  // container -> (child, windowed)
+
+    for (const ControlSpec &row : spec.controls) {
+        const Props &p = row.props;
+        Surface *container = row.container.isEmpty() ? this : qobject_cast<Surface *>(controls_.value(row.container));
+        if (!container)
+            missing(row.container);
+        const QPalette palette = container->palette();
+        const QRect place(container->clientArea().topLeft() + QPoint(toPixels(row.left), toPixels(row.top)),
+                          QSize(toPixels(row.width), toPixels(row.height)));
+        QWidget *widget = nullptr;
+
+        switch (row.kind) {
+        case Kind::Line: {
+            LineObject &line = container->addLine(colorOr(p.fore, palette, QPalette::Text), p.lineWidth);
+            line.place(row.left, row.top, row.width, row.height);
+            line.setVisible(p.visible);
+            lines_.insert(row.name, &line);
+            continue;
+        }
+        case Kind::Timer: {
+            auto *timer = new Timer(p.interval, this);
+            timer->setObjectName(row.name);
+            timer->setEnabled(p.enabled);
+            controls_.insert(row.name, timer);
+            continue;
+        }
+        case Kind::Frame: {
+            auto *frame = new Frame(container, p.caption, colorOr(p.fore, palette, QPalette::WindowText));
+            frame->setBackColor(colorOr(p.back, palette, QPalette::Window));
+            widget = frame;
+            break;
+        }
+        case Kind::PictureBox: {
+            auto *box = new PictureBox(container, p.border);
+            box->setBackColor(colorOr(p.back, palette, QPalette::Window));
+            box->foreColor = colorOr(p.fore, palette, QPalette::Text);
+            box->setPicture(Picture(p.picture));
+            if (p.font)
+                box->setCanvasFont(toQFont(*p.font));
+            box->setFocusPolicy(p.tabIndex >= 0 ? Qt::StrongFocus : Qt::NoFocus);
+            widget = box;
+            break;
+        }
+        case Kind::Label: {
+            auto *label = new Label(p.caption, container);
+            label->setWordWrap(true);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            label->setContentsMargins(0, 0, 0, 0);
+            QPalette colors = label->palette();
+            colors.setColor(QPalette::WindowText, colorOr(p.fore, palette, QPalette::ButtonText));
+            colors.setColor(QPalette::Window, colorOr(p.back, palette, QPalette::Window));
+            label->setPalette(colors);
+            label->setAutoFillBackground(!p.transparent);
+            widget = label;
+            break;
+        }
+        case Kind::TextBox: {
+            auto *box = new QLineEdit(p.caption, container);
+            if (p.fore.isSet()) {
+                QPalette colors = box->palette();
+                colors.setColor(QPalette::Text, p.fore.resolve(palette));
+                box->setPalette(colors);
+            }
+            widget = box;
+            break;
+        }
+        case Kind::CommandButton: {
+            auto *button = new QPushButton(p.caption, container);
+            button->setAutoDefault(true);  // Return presses the focused button
+            widget = button;
+            break;
+        }
+        case Kind::PictureButton:
+            widget = new PictureButton(container, Picture(p.picture), Picture(p.downPicture),
+                                       Picture(p.disabledPicture));
+            break;
+        case Kind::Image: {
+            auto *image = new Image(container);
+            image->setPicture(Picture(p.picture));
+            widget = image;
+            break;
+        }
+        }
+
+        widget->setObjectName(row.name);
+        if (p.font)
+            widget->setFont(toQFont(*p.font));
+        widget->setGeometry(place);
+        widget->setEnabled(p.enabled);
+        widget->setVisible(p.visible);
+        if (p.tabIndex >= 0)
+            byTabIndex[p.tabIndex] = widget;
+        stacks[container].push_back({widget, isWindowed(row.kind)});
+        controls_.insert(row.name, widget);
+    }
+
+    // Windowed controls listed earlier lie on top; labels and images lie on
+    // their container's surface, below every windowed control.
+    for (auto &children : stacks) {
+        for (auto it = children.rbegin(); it != children.rend(); ++it)
+            if (it->second)
+                it->first->raise();
+        for (auto &[child, windowed] : children)
+            if (!windowed)
+                child->lower();
+    }
+
+    for (auto &[index, widget] : byTabIndex) {
+        if (widget->focusPolicy() == Qt::NoFocus)
+            continue;
+        if (!tabOrder_.isEmpty())
+            QWidget::setTabOrder(tabOrder_.back(), widget);
+        tabOrder_.push_back(widget);
+    }
+}
+
+void Form::missing(const QString &name)
+{
+    qFatal("window description has no control named %s", qPrintable(name));
+}
+
+LineObject &Form::line(const QString &name) const
+{
+    LineObject *line = lines_.value(name);
+    if (!line)
+        missing(name);
+    return *line;
+}
+
+void Form::onClick(const QString &name, std::function<void()> handler)
+{
+    QObject *control = controls_.value(name);
+    auto run = [handler = std::move(handler)] { deliver(handler); };
+    if (auto *button = qobject_cast<QAbstractButton *>(control))
+        connect(button, &QAbstractButton::clicked, this, run);
+    else if (auto *surface = qobject_cast<Surface *>(control))
+        connect(surface, &Surface::clicked, this, run);
+    else if (auto *image = qobject_cast<Image *>(control))
+        connect(image, &Image::clicked, this, run);
+    else
+        missing(name);
+}
+
+void Form::onTimer(const QString &name, std::function<void()> handler)
+{
+    timer(name).onTimer(std::move(handler));
+}
+
+void Form::load(const std::function<void()> &handler) { deliver(handler); }
+
+void Form::click(const QString &name)
+{
+    QObject *control = controls_.value(name);
+    if (auto *button = qobject_cast<QAbstractButton *>(control))
+        button->click();
+    else if (auto *surface = qobject_cast<Surface *>(control))
+        surface->click();
+    else if (auto *image = qobject_cast<Image *>(control))
+        image->click();
+    else
+        missing(name);
+}
+
+void Form::stopTimers()
+{
+    for (QObject *control : std::as_const(controls_))
+        if (auto *timer = qobject_cast<Timer *>(control))
+            timer->setEnabled(false);
+}
+
+void Form::End()
+{
+    ended_ = true;
+    stopTimers();
+    close();
+    QCoreApplication::quit();
+}
+
+void Form::showEvent(QShowEvent *event)
+{
+    Surface::showEvent(event);
+    if (shownOnce_)
+        return;
+    shownOnce_ = true;
+    // The first control of the tab order that can take the focus gets it.
+    for (QWidget *widget : std::as_const(tabOrder_))
+        if (widget->isEnabled()) {
+            widget->setFocus(Qt::TabFocusReason);
+            break;
+        }
+}
+
+void Form::closeEvent(QCloseEvent *event)
+{
+    // Closing the window ends the program: no tick may follow.
+    stopTimers();
+    Surface::closeEvent(event);
+}
+
+} // namespace forms

@@ -1,0 +1,203 @@
+#include "picturebox.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <cmath>
+
+namespace forms {
+
+namespace {
+
+bool finite(std::initializer_list<float> values)
+{
+    for (float v : values)
+        if (!std::isfinite(v))
+            return false;
+    return true;
+}
+
+// Far outside any canvas; keeps a corrupted value from the rasterizer.
+bool onRasterScale(QPointF a, QPointF b)
+{
+    constexpr double limit = 1e6;
+    return std::fabs(a.x()) < limit && std::fabs(a.y()) < limit && std::fabs(b.x()) < limit
+        && std::fabs(b.y()) < limit;
+}
+
+Color toColor(const QColor &c) { return RGB(c.red(), c.green(), c.blue()); }
+
+Qt::PenStyle penStyle(int drawStyle)
+{
+    switch (drawStyle) {
+    case 1: return Qt::DashLine;
+    case 2: return Qt::DotLine;
+    case 3: return Qt::DashDotLine;
+    case 4: return Qt::DashDotDotLine;
+    case 5: return Qt::NoPen;
+    default: return Qt::SolidLine;
+    }
+}
+
+} // namespace
+
+PictureBox::PictureBox(QWidget *parent, Border border) : Surface(parent), border_(border) {}
+
+int PictureBox::borderWidth() const
+{
+    return border_ == Border::Sunken ? 2 : border_ == Border::Flat ? 1 : 0;
+}
+
+QRect PictureBox::clientArea() const
+{
+    const int b = borderWidth();
+    return rect().adjusted(b, b, -b, -b);
+}
+
+QPointF PictureBox::toPixel(double x, double y) const
+{
+    const QRect client = clientArea();
+    if (scaleWidth_ == 0 || scaleHeight_ == 0)
+        return QPointF(client.x() + x / TwipsPerPixel, client.y() + y / TwipsPerPixel);
+    return QPointF(client.x() + (x - scaleLeft_) * client.width() / scaleWidth_,
+                   client.y() + (y - scaleTop_) * client.height() / scaleHeight_);
+}
+
+void PictureBox::Scale(float x1, float y1, float x2, float y2)
+{
+    record({DrawCall::Op::Scale, x1, y1, x2, y2});
+    const float w = x2 - x1, h = y2 - y1;
+    if (!finite({x1, y1, w, h}) || w == 0 || h == 0)
+        return;
+    scaleLeft_ = x1, scaleTop_ = y1, scaleWidth_ = w, scaleHeight_ = h;
+    update();  // line objects move with the scale
+}
+
+Color PictureBox::fore() const { return toColor(foreColor); }
+
+QImage &PictureBox::raster()
+{
+    const qreal ratio = devicePixelRatioF();
+    const QSize size = clientArea().size().expandedTo(QSize(1, 1)) * ratio;
+    if (raster_.size() != size) {
+        QImage fresh(size, QImage::Format_RGB32);
+        fresh.fill(backColor());
+        if (!raster_.isNull()) {
+            QPainter p(&fresh);
+            p.drawImage(0, 0, raster_);
+        }
+        fresh.setDevicePixelRatio(ratio);
+        raster_ = fresh;
+    }
+    return raster_;
+}
+
+QPen PictureBox::pen(Color color) const
+{
+    // Aliased and one logical pixel wide: drawn again on itself a segment is the
+    // same pixels, and joints of a traced mark show no darker beads.
+    return QPen(toQColor(color), 1, penStyle(DrawStyle), Qt::SquareCap);
+}
+
+void PictureBox::updateDrawn(const QRectF &rasterRect)
+{
+    update(rasterRect.translated(clientArea().topLeft()).adjusted(-2, -2, 2, 2).toAlignedRect());
+}
+
+void PictureBox::record(DrawCall call)
+{
+    if (recording_)
+        log_.push_back(std::move(call));
+}
+
+void PictureBox::line(float x1, float y1, float x2, float y2, Color color)
+{
+    record({DrawCall::Op::Line, x1, y1, x2, y2, color, DrawStyle});
+    const QPointF origin = clientArea().topLeft();
+    const QPointF a = toPixel(x1, y1) - origin, b = toPixel(x2, y2) - origin;
+    if (!finite({x1, y1, x2, y2}) || a == b || !onRasterScale(a, b))
+        return;  // a segment of one point shows nothing
+    QPainter p(&raster());
+    p.setPen(pen(color));
+    p.drawLine(a, b);
+    updateDrawn(QRectF(a, b).normalized());
+}
+
+void PictureBox::circle(float x, float y, float r, Color color)
+{
+    record({DrawCall::Op::Circle, x, y, r, 0, color, DrawStyle});
+    const QPointF centre = toPixel(x, y) - clientArea().topLeft();
+    const double radius = std::fabs(scaleWidth_ == 0 ? r / TwipsPerPixel : r * clientArea().width() / scaleWidth_);
+    if (!finite({x, y, r}) || !onRasterScale(centre, QPointF(radius, radius)))
+        return;
+    QPainter p(&raster());
+    p.setPen(pen(color));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(centre, radius, radius);
+    updateDrawn(QRectF(centre - QPointF(radius, radius), centre + QPointF(radius, radius)));
+}
+
+void PictureBox::Print(const QString &text)
+{
+    record({DrawCall::Op::Print, CurrentX, CurrentY, 0, 0, fore(), 0, text, FontItalic});
+    QFont font = font_;
+    font.setItalic(FontItalic);
+    // Aliased like the lines, so a text printed again on itself (a timer at
+    // angle 0 does so every tick) does not grow bolder.
+    font.setStyleStrategy(QFont::NoAntialias);
+    const QFontMetricsF metrics(font);
+    const QPointF topLeft = toPixel(CurrentX, CurrentY) - clientArea().topLeft();
+    if (finite({CurrentX, CurrentY}) && onRasterScale(topLeft, topLeft)) {
+        QPainter p(&raster());
+        p.setFont(font);
+        p.setPen(foreColor);
+        p.drawText(topLeft + QPointF(0, metrics.ascent()), text);
+        updateDrawn(QRectF(topLeft, QSizeF(metrics.horizontalAdvance(text), metrics.height())));
+    }
+    // The next Print starts a new line at the left edge.
+    const double unitsPerPixel = scaleHeight_ == 0 ? TwipsPerPixel : scaleHeight_ / clientArea().height();
+    CurrentX = scaleWidth_ == 0 ? 0 : scaleLeft_;
+    CurrentY = float(CurrentY + metrics.height() * unitsPerPixel);
+}
+
+void PictureBox::Cls()
+{
+    record({DrawCall::Op::Cls});
+    raster().fill(backColor());
+    CurrentX = CurrentY = 0;
+    update();
+}
+
+void PictureBox::paintDrawing(QPainter &painter, const QRect &)
+{
+    if (!raster_.isNull())
+        painter.drawImage(clientArea().topLeft(), raster_);
+}
+
+void PictureBox::paintBorder(QPainter &painter)
+{
+    if (border_ == Border::None)
+        return;
+    const QRect r = rect();
+    if (border_ == Border::Flat) {
+        painter.setPen(palette().color(QPalette::Dark));
+        painter.drawRect(r.adjusted(0, 0, -1, -1));
+        return;
+    }
+    // A classic sunken 3D edge: shadow outside top-left, light outside bottom-right.
+    const QColor shadow = palette().color(QPalette::Mid), dark = palette().color(QPalette::Shadow);
+    const QColor light = palette().color(QPalette::Light), midlight = palette().color(QPalette::Midlight);
+    auto edge = [&](QRect box, QColor topLeft, QColor bottomRight) {
+        painter.setPen(topLeft);
+        painter.drawLine(box.topLeft(), box.topRight());
+        painter.drawLine(box.topLeft(), box.bottomLeft());
+        painter.setPen(bottomRight);
+        painter.drawLine(box.bottomLeft(), box.bottomRight());
+        painter.drawLine(box.topRight(), box.bottomRight());
+    };
+    edge(r.adjusted(0, 0, -1, -1), shadow, light);
+    edge(r.adjusted(1, 1, -2, -2), dark, midlight);
+}
+
+} // namespace forms

@@ -1,0 +1,82 @@
+// A picture box: a container, and a canvas whose drawing persists in a raster
+// at the device pixel ratio, addressed in a user coordinate scale.
+#pragma once
+
+#include "color.h"
+#include "description.h"
+#include "surface.h"
+
+#include <QFont>
+#include <QImage>
+#include <vector>
+
+namespace forms {
+
+// One drawing call as the program made it, for tests (recording is opt-in).
+struct DrawCall {
+    enum class Op { Scale, Line, Circle, Print, Cls } op;
+    float x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // Circle: centre and radius in x1, y1, x2
+    Color color = 0;
+    int style = 0;
+    QString text;
+    bool italic = false;
+
+    bool operator==(const DrawCall &) const = default;
+};
+
+class PictureBox : public Surface {
+    Q_OBJECT
+public:
+    PictureBox(QWidget *parent, Border border);
+
+    // Drawing state, as the programs set it between calls.
+    float CurrentX = 0, CurrentY = 0;
+    bool FontItalic = false;
+    int DrawStyle = 0;  // 0 solid, 2 dotted
+    QColor foreColor = Qt::black;
+    void setCanvasFont(const QFont &font) { font_ = font; }
+
+    // (x1, y1) is the top-left, (x2, y2) the bottom-right of the drawing area.
+    void Scale(float x1, float y1, float x2, float y2);
+    void Line(float x1, float y1, float x2, float y2) { line(x1, y1, x2, y2, fore()); }
+    void Line(float x1, float y1, float x2, float y2, Color color) { line(x1, y1, x2, y2, color); }
+    void Circle(float x, float y, float r) { circle(x, y, r, fore()); }
+    void Circle(float x, float y, float r, Color color) { circle(x, y, r, color); }
+    void Print(const QString &text);  // top-left at (CurrentX, CurrentY)
+    void Cls();
+
+    int heightTwips() const { return height() * TwipsPerPixel; }
+    void setHeightTwips(int twips) { resize(width(), toPixels(twips)); }
+
+    QPointF toPixel(double x, double y) const override;
+    QRect clientArea() const override;
+
+    void setRecording(bool on) { recording_ = on; }
+    const std::vector<DrawCall> &recorded() const { return log_; }
+    void clearRecorded() { log_.clear(); }
+    // The persistent picture (null until something is drawn).
+    const QImage &drawing() const { return raster_; }
+
+protected:
+    void paintDrawing(QPainter &painter, const QRect &dirty) override;
+    void paintBorder(QPainter &painter) override;
+
+private:
+    Color fore() const;
+    void line(float x1, float y1, float x2, float y2, Color color);
+    void circle(float x, float y, float r, Color color);
+    void record(DrawCall call);
+    QImage &raster();
+    QPen pen(Color color) const;
+    void updateDrawn(const QRectF &rasterRect);
+    int borderWidth() const;
+
+    Border border_;
+    QFont font_;
+    float scaleLeft_ = 0, scaleTop_ = 0, scaleWidth_ = 0, scaleHeight_ = 0;  // 0 width: twips
+    QImage raster_;
+    bool recording_ = false;
+    std::vector<DrawCall> log_;
+};
+
+} // namespace forms

@@ -1,0 +1,58 @@
+#include "pictures.h"
+
+#include <QHash>
+#include <QPainter>
+#include <QPixmap>
+#include <QSvgRenderer>
+
+namespace forms {
+
+namespace {
+
+struct Rendered {
+    QSize size;
+    QHash<qreal, QPixmap> byRatio;  // one pixmap per device pixel ratio met
+};
+
+Rendered &rendered(const QString &path)
+{
+    static QHash<QString, Rendered> cache;
+    auto it = cache.find(path);
+    if (it == cache.end()) {
+        QSvgRenderer renderer(path);
+        it = cache.insert(path, Rendered{renderer.isValid() ? renderer.defaultSize() : QSize(), {}});
+    }
+    return *it;
+}
+
+} // namespace
+
+QSize Picture::size() const
+{
+    return isNull() ? QSize() : rendered(path_).size;
+}
+
+void Picture::paint(QPainter &painter, QPointF topLeft) const
+{
+    if (isNull())
+        return;
+    Rendered &r = rendered(path_);
+    if (r.size.isEmpty())
+        return;
+    const qreal ratio = painter.device()->devicePixelRatioF();
+    auto it = r.byRatio.find(ratio);
+    if (it == r.byRatio.end()) {
+        QPixmap pixmap(r.size * ratio);
+        pixmap.fill(Qt::transparent);
+        {
+            QPainter p(&pixmap);
+            p.setRenderHint(QPainter::Antialiasing);
+            QSvgRenderer(path_).render(&p);
+        }
+        pixmap.setDevicePixelRatio(ratio);
+        it = r.byRatio.insert(ratio, pixmap);
+    }
+    painter.drawPixmap(topLeft, *it);
+}
+
+} // namespace forms

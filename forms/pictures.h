@@ -1,0 +1,29 @@
+// Pictures of the window descriptions: SVG assets drawn at their own size in
+// logical pixels and rendered at the device pixel ratio, so they stay sharp.
+#pragma once
+
+#include <QPointF>
+#include <QSize>
+#include <QString>
+
+class QPainter;
+
+namespace forms {
+
+class Picture {
+public:
+    Picture() = default;
+    explicit Picture(QString path) : path_(std::move(path)) {}
+
+    bool isNull() const { return path_.isEmpty(); }
+    const QString &path() const { return path_; }
+    QSize size() const;  // the picture's own size in logical pixels
+    void paint(QPainter &painter, QPointF topLeft) const;
+
+    bool operator==(const Picture &other) const { return path_ == other.path_; }
+
+private:
+    QString path_;
+};
+
+} // namespace forms

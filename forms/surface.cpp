@@ -1,0 +1,111 @@
+#include "surface.h"
+
+#include "description.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPaintEvent>
+#include <cmath>
+
+namespace forms {
+
+namespace {
+
+bool drawable(QPointF a, QPointF b)
+{
+    // Coordinates are bounded in every figure; this only keeps a corrupted
+    // value from reaching the rasterizer.
+    constexpr double limit = 1e6;
+    for (double v : {a.x(), a.y(), b.x(), b.y()})
+        if (!std::isfinite(v) || std::fabs(v) > limit)
+            return false;
+    return true;
+}
+
+} // namespace
+
+Surface::Surface(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void Surface::setBackColor(const QColor &color)
+{
+    back_ = color;
+    update();
+}
+
+void Surface::setPicture(const Picture &picture)
+{
+    picture_ = picture;
+    update();
+}
+
+LineObject &Surface::addLine(QColor color, int width)
+{
+    lines_.push_back(std::make_unique<LineObject>(this, color, width));
+    return *lines_.back();
+}
+
+QPointF Surface::toPixel(double x, double y) const
+{
+    return {x / TwipsPerPixel, y / TwipsPerPixel};
+}
+
+QRectF Surface::pixelBounds(const LineObject &line) const
+{
+    const QPointF a = toPixel(line.X1(), line.Y1());
+    const QPointF b = toPixel(line.X2(), line.Y2());
+    if (!drawable(a, b))
+        return {};
+    const qreal pad = line.width() + 1;
+    return QRectF(a, b).normalized().adjusted(-pad, -pad, pad, pad);
+}
+
+void Surface::repaintLine(const QRectF &before, const QRectF &after)
+{
+    if (!before.isNull())
+        update(before.toAlignedRect());
+    if (!after.isNull())
+        update(after.toAlignedRect());
+}
+
+void Surface::paintEvent(QPaintEvent *event)
+{
+    QPainter p(this);
+    p.fillRect(event->rect(), back_);
+    const QRect client = clientArea();
+    p.save();
+    p.setClipRect(client);
+    picture_.paint(p, client.topLeft());
+    paintDrawing(p, event->rect());
+    for (const auto &line : lines_) {
+        if (!line->isVisible())
+            continue;
+        const QPointF a = toPixel(line->X1(), line->Y1());
+        const QPointF b = toPixel(line->X2(), line->Y2());
+        if (a == b || !drawable(a, b))  // a line object with one point shows nothing
+            continue;
+        p.setPen(QPen(line->color(), line->width(), Qt::SolidLine, Qt::SquareCap));
+        p.drawLine(a, b);
+    }
+    p.restore();
+    paintBorder(p);
+}
+
+void Surface::mousePressEvent(QMouseEvent *event)
+{
+    pressed_ = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void Surface::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    pressed_ = false;
+    event->accept();
+    if (click)
+        emit clicked();
+}
+
+} // namespace forms

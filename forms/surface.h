@@ -1,0 +1,102 @@
+// A surface holds controls and line objects and paints, in this order: its
+// back colour, its picture, what has been drawn on it (picture boxes only),
+// then its visible line objects. The window, frames and picture boxes are
+// surfaces; labels and images are child widgets kept below windowed ones.
+#pragma once
+
+#include "pictures.h"
+
+#include <QColor>
+#include <QWidget>
+#include <memory>
+#include <vector>
+
+namespace forms {
+
+class Surface;
+
+// A line object: X1..Y2 in its surface's coordinates (user units on a picture
+// box, twips on the window), single precision, painted above the drawing.
+class LineObject {
+public:
+    LineObject(Surface *owner, QColor color, int width) : owner_(owner), color_(color), width_(width) {}
+
+    float X1() const { return x1_; }
+    float Y1() const { return y1_; }
+    float X2() const { return x2_; }
+    float Y2() const { return y2_; }
+    void setX1(float v) { change([&] { x1_ = v; }); }
+    void setY1(float v) { change([&] { y1_ = v; }); }
+    void setX2(float v) { change([&] { x2_ = v; }); }
+    void setY2(float v) { change([&] { y2_ = v; }); }
+    // X1, Y1, X2, Y2 in this order.
+    void place(float x1, float y1, float x2, float y2)
+    {
+        change([&] { x1_ = x1, y1_ = y1, x2_ = x2, y2_ = y2; });
+    }
+    void collapse() { place(0, 0, 0, 0); }
+
+    bool isVisible() const { return visible_; }
+    void setVisible(bool on) { change([&] { visible_ = on; }); }
+    QColor color() const { return color_; }
+    int width() const { return width_; }
+
+private:
+    template <class Edit> void change(Edit edit);
+
+    Surface *owner_;
+    QColor color_;
+    int width_;
+    float x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;
+    bool visible_ = true;
+};
+
+class Surface : public QWidget {
+    Q_OBJECT
+public:
+    explicit Surface(QWidget *parent = nullptr);
+
+    QColor backColor() const { return back_; }
+    void setBackColor(const QColor &color);
+    const Picture &picture() const { return picture_; }
+    void setPicture(const Picture &picture);
+
+    LineObject &addLine(QColor color, int width);
+
+    // Where a point of this surface's coordinates lies, in logical pixels of
+    // the widget. Plain surfaces count in twips.
+    virtual QPointF toPixel(double x, double y) const;
+    // The area children and drawing use, inside any border.
+    virtual QRect clientArea() const { return rect(); }
+
+    void click() { emit clicked(); }  // as a mouse click would
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    virtual void paintDrawing(QPainter &, const QRect & /*dirty*/) {}
+    virtual void paintBorder(QPainter &) {}
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    friend class LineObject;
+    QRectF pixelBounds(const LineObject &line) const;
+    void repaintLine(const QRectF &before, const QRectF &after);
+
+    QColor back_;
+    Picture picture_;
+    std::vector<std::unique_ptr<LineObject>> lines_;
+    bool pressed_ = false;
+};
+
+template <class Edit> void LineObject::change(Edit edit)
+{
+    const QRectF before = visible_ ? owner_->pixelBounds(*this) : QRectF();
+    edit();
+    owner_->repaintLine(before, visible_ ? owner_->pixelBounds(*this) : QRectF());
+}
+
+} // namespace forms

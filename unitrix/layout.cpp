@@ -1,0 +1,122 @@
+// The window description: every control with its container, place in twips,
+// look and start-up state. Windowed controls of one container are listed in
+// stacking order, the first on top.
+#include "form1.h"
+
+namespace unitrix {
+
+using namespace forms;
+
+namespace {
+
+QString asset(const char *name) { return QStringLiteral(":/unitrix/") + QLatin1String(name); }
+
+FontSpec SongTi(double points) { return {QStringLiteral("宋体"), points}; }
+FontSpec TimesNewRoman(double points, bool italic = false)
+{
+    return {QStringLiteral("Times New Roman"), points, false, italic};
+}
+
+const ColorRef Red = ColorRef::fixed(255, 0, 0);
+const ColorRef Blue = ColorRef::fixed(0, 0, 255);
+const ColorRef PSide = ColorRef::fixed(255, 192, 255);   // read-outs of α
+const ColorRef QSide = ColorRef::fixed(255, 255, 192);   // read-outs of the angle of OQ
+
+Props captionLabel() { return with().transparentBack().foreColor(Blue).withFont(SongTi(10.5)); }
+Props valueLabel(ColorRef back) { return with().backColor(back).foreColor(ButtonTextColor).withFont(SongTi(10.5)); }
+
+} // namespace
+
+const WindowSpec &form1Description()
+{
+    static const WindowSpec spec{
+        .caption = QStringLiteral("Zentrak"),
+        .clientWidth = 11100,
+        .clientHeight = 8385,
+        .back = ColorRef::fixed(235, 233, 225),
+        .picture = asset("background.svg"),
+        .icon = asset("icon.svg"),
+        .font = SongTi(10.5),
+        .controls = {
+            // name        kind                  container   left   top    width  height
+            {"Picture6", Kind::PictureBox, "", 6960, 4560, 375, 375,
+             with().backColor(WindowColor).foreColor(WindowTextColor).pic(asset("dropdown.svg")).bordered(Border::Flat).tab(20)},
+            {"Picture5", Kind::PictureBox, "", 5880, 4560, 1095, 375,
+             with().backColor(WindowColor).foreColor(WindowTextColor).bordered(Border::Flat).tab(19)},
+            {"Picture4", Kind::PictureBox, "", 5880, 4920, 1455, 15,
+             with().backColor(WindowColor).foreColor(WindowTextColor).bordered(Border::Flat).tab(18)},
+            {"Picture3", Kind::PictureBox, "", 11880, 720, 3375, 3375,
+             with().backColor(WindowColor).foreColor(WindowTextColor).withFont(TimesNewRoman(9, true)).bordered(Border::Sunken).tab(6)},
+            {"Picture2", Kind::PictureBox, "", 11880, 720, 3375, 3375,
+             with().backColor(WindowColor).foreColor(WindowTextColor).withFont(TimesNewRoman(9, true)).bordered(Border::Sunken).tab(5)},
+            {"Command3", Kind::CommandButton, "", 9600, 6000, 975, 375, with().text("退出").tab(4)},
+            {"Command2", Kind::CommandButton, "", 4440, 6240, 975, 375, with().text("清除").tab(3)},
+            {"Command1", Kind::CommandButton, "", 2400, 6240, 855, 375, with().text("确定").tab(2)},
+            {"Text1", Kind::TextBox, "", 960, 6240, 855, 435, with().withFont(TimesNewRoman(14.25)).tab(1)},
+            {"Picture1", Kind::PictureBox, "", 360, 840, 5055, 5055,
+             with().backColor(ColorRef::fixed(255, 255, 255)).foreColor(WindowTextColor).withFont(TimesNewRoman(10.5)).bordered(Border::Sunken).tab(0)},
+            {"Frame2", Kind::Frame, "", 12000, 240, 3615, 5175,
+             with().text("图2").backColor(ColorRef::fixed(224, 224, 224)).foreColor(Red).withFont(SongTi(12))},
+            {"Frame3", Kind::Frame, "", 12120, 600, 3615, 5175,
+             with().text("图3").backColor(ColorRef::fixed(224, 224, 224)).foreColor(Red).withFont(SongTi(12))},
+            {"Frame1", Kind::Frame, "", 120, 600, 5535, 6255, with().backColor(ColorRef::fixed(235, 239, 239)).withFont(SongTi(12))},
+            {"Frame4", Kind::Frame, "", 5760, 600, 5175, 6255, with().backColor(ColorRef::fixed(235, 239, 255)).withFont(SongTi(12))},
+            {"Image17", Kind::Image, "", 4680, 120, 1500, 375, with().pic(asset("title.svg"))},
+            {"Image15", Kind::Image, "", 240, 6960, 7545, 1260, with().pic(asset("instructions.svg"))},
+            {"Timer1", Kind::Timer, "", 0, 0, 0, 0, with().every(20).disabled()},
+            {"Timer2", Kind::Timer, "", 0, 0, 0, 0, with().every(20).disabled()},
+            {"Timer3", Kind::Timer, "", 0, 0, 0, 0, with().every(20).disabled()},
+
+            // Frame1: the entry of α, and the hidden entries of figures 2 and 3 below its visible part.
+            {"Image4", Kind::Image, "Frame1", 360, 5760, 435, 150, with().pic(asset("alpha.svg"))},
+            {"Image7", Kind::Image, "Frame1", 1725, 5640, 105, 105, with().pic(asset("degree.svg"))},
+            {"Text2", Kind::TextBox, "Frame1", 1440, 6960, 975, 435,
+             with().foreColor(ColorRef::fixed(0, 192, 0)).withFont(TimesNewRoman(14.25)).tab(12)},
+            {"Command4", Kind::CommandButton, "Frame1", 2640, 6960, 735, 375, with().text("确定").tab(14)},
+            {"Text3", Kind::TextBox, "Frame1", 1320, 7440, 975, 435,
+             with().foreColor(ColorRef::fixed(0, 0, 192)).withFont(TimesNewRoman(14.25)).tab(13)},
+            {"Command5", Kind::CommandButton, "Frame1", 2640, 7440, 735, 375, with().text("确定").tab(15)},
+
+            // Frame4: the read-outs, a caption label and a value label a row.
+            {"Label3", Kind::Label, "Frame4", 120, 480, 3015, 375, captionLabel().text("以OP为终边的角的正弦")},
+            {"Label4", Kind::Label, "Frame4", 3600, 360, 1215, 375, valueLabel(PSide)},
+            {"Label5", Kind::Label, "Frame4", 120, 960, 3015, 375, captionLabel().text("以OP为终边的角的余弦")},
+            {"Label6", Kind::Label, "Frame4", 3600, 840, 1215, 375, valueLabel(PSide)},
+            {"Label7", Kind::Label, "Frame4", 120, 1440, 3015, 375, captionLabel().text("以OP为终边的角的正切")},
+            {"Label8", Kind::Label, "Frame4", 3600, 1320, 1215, 375, valueLabel(PSide)},
+            {"Label9", Kind::Label, "Frame4", 120, 2400, 3855, 375, captionLabel().text("以OQ为终边的角的正弦")},
+            {"Label12", Kind::Label, "Frame4", 3840, 2280, 1215, 375, valueLabel(QSide)},
+            {"Label10", Kind::Label, "Frame4", 120, 2880, 3855, 375, captionLabel().text("以OQ为终边的角的余弦")},
+            {"Label13", Kind::Label, "Frame4", 3840, 2760, 1215, 375, valueLabel(QSide)},
+            {"Label11", Kind::Label, "Frame4", 120, 3360, 3855, 375, captionLabel().text("以OQ为终边的角的正切")},
+            {"Label14", Kind::Label, "Frame4", 3840, 3240, 1215, 375, valueLabel(QSide)},
+            {"Label15", Kind::Label, "Frame4", 120, 4080, 1575, 375,
+             with().transparentBack().foreColor(Red).withFont(SongTi(12)).text("选择公式类型")},
+
+            // The formula list and its selection box.
+            {"Image16", Kind::Image, "Picture5", 0, 0, 1020, 345},
+            {"Image12", Kind::Image, "Picture4", 0, 0, 855, 315, with().pic(asset("formula1.svg"))},
+            {"Image13", Kind::Image, "Picture4", 0, 480, 855, 315, with().pic(asset("formula2.svg"))},
+            {"Image14", Kind::Image, "Picture4", 120, 960, 375, 225, with().pic(asset("formula3.svg"))},
+
+            // The hidden figures' clear buttons.
+            {"Command6", Kind::CommandButton, "Frame2", 2640, 4440, 735, 375, with().text("清除").tab(16)},
+            {"Command7", Kind::CommandButton, "Frame3", 2400, 4320, 735, 375, with().text("清除").tab(17)},
+
+            // The rays and arrowhead strokes on the main canvas (design-time ends in twips).
+            //                                              X1    Y1    X2    Y2
+            {"Line1", Kind::Line, "Picture1", 1920, 2640, 4920, 2640, with().foreColor(ColorRef::fixed(0, 0, 0)).hidden()},
+            {"Line2", Kind::Line, "Picture1", 0, 1800, 15, 1815, with().foreColor(Red).hidden()},
+            {"Line3", Kind::Line, "Picture1", 0, 2400, -120, 2400, with().foreColor(Red).hidden()},
+            {"Line6", Kind::Line, "Picture1", 600, 2040, 3240, 2040, with().foreColor(ColorRef::fixed(0, 255, 0)).hidden()},
+            {"Line4", Kind::Line, "Picture1", 120, 0, 0, 0, with().foreColor(Red).hidden()},
+            {"Line5", Kind::Line, "Picture1", 0, 0, 15, 15, with().foreColor(Red).hidden()},
+            {"Line9", Kind::Line, "Picture1", 1200, 3000, 4200, 3000, with().foreColor(Blue).hidden()},
+            {"Line7", Kind::Line, "Picture1", 120, 0, 0, 0, with().foreColor(Red).hidden()},
+            {"Line8", Kind::Line, "Picture1", 0, 0, 15, 15, with().foreColor(Red).hidden()},
+        },
+    };
+    return spec;
+}
+
+} // namespace unitrix

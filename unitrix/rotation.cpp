@@ -1,0 +1,244 @@
+// The rotation scheme: every 20 ms a ray turns 0.1 radian towards its angle
+// and leaves a mark behind it, an arc up to one turn, a widening spiral beyond.
+// P, Q and figure 3 run the same scheme with their own look; their finishes
+// differ and follow below.
+#include "form1.h"
+
+#include "forms/numbers.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace unitrix {
+
+using forms::Format;
+using forms::Val;
+
+namespace {
+
+const double ArrowFrom = 62.8318 / 180;  // the arc's arrowhead shows beyond 20°
+const double BarbHalfWidth = 0.06;       // of the spiral's arrowhead
+
+// Slope of the spiral's tangent at t, and the factor that makes (m, -1) a unit
+// vector. Where the divisor is exactly 0 the tangent is vertical; a very steep
+// finite slope stands in, so the arrowhead stays finite.
+struct Slope {
+    double m, k;
+};
+
+Slope slopeAt(double t)
+{
+    double m = (std::sin(t) + t * std::cos(t)) / (std::cos(t) - t * std::sin(t));
+    if (!std::isfinite(m))
+        m = std::copysign(1e150, m);
+    return {m, std::sqrt(1 / (1 + m * m))};
+}
+
+// The read-out of a tangent as the quotient of the rounded read-outs; none
+// where the cosine read-out is 0.
+std::optional<QString> tangentOf(const QLabel &sine, const QLabel &cosine)
+{
+    const double c = Val(cosine.text());
+    if (c == 0)
+        return std::nullopt;
+    return Format(Val(sine.text()) / c);
+}
+
+const QString Undefined = QStringLiteral("不存在");
+
+} // namespace
+
+// One tick: steps the ray and traces one piece of the mark. Tells whether the
+// ray has arrived, and by which step.
+std::optional<Turn> Form1::turn(Figure &f)
+{
+    const double deg = f.targetDeg;
+    const double a = deg * (3.14159 / 180);
+    const double t = f.RayAngle;
+    const Look &look = f.look;
+
+    f.button.setEnabled(false);
+    f.ray.place(0, 0, 1.9 * std::cos(t), 1.9 * std::sin(t));
+    f.PrevRayAngle = t;
+    const auto [m, k] = slopeAt(t);
+
+    // A small angle shows its ray at the angle at once, and leaves no mark.
+    if ((0 < deg && deg <= 6) || (-6 <= deg && deg < 0)) {
+        f.ray.setX2(1.9 * std::cos(a));
+        f.ray.setY2(1.9 * std::sin(a));
+    }
+
+    auto advanceMark = [&](double radius) {
+        f.PrevArcX = f.ArcX;
+        f.PrevArcY = f.ArcY;
+        f.ArcX = radius * std::cos(t);
+        f.ArcY = radius * std::sin(t);
+    };
+    // The arc's arrowhead reaches back half a radian, just outside and inside it.
+    auto arcArrow = [&](double u) {
+        f.stroke1.place(f.ArcX, f.ArcY, look.strokeOuter * std::cos(u), look.strokeOuter * std::sin(u));
+        f.stroke2.place(f.ArcX, f.ArcY, look.strokeInner * std::cos(u), look.strokeInner * std::sin(u));
+    };
+    // The spiral's reaches back to the previous mark point, across the tangent.
+    auto spiralArrow = [&] {
+        const double b = BarbHalfWidth;
+        f.stroke1.place(f.ArcX, f.ArcY, f.PrevArcX + b * m * k, f.PrevArcY - b * k);
+        f.stroke2.place(f.ArcX, f.ArcY, f.PrevArcX - b * m * k, f.PrevArcY + b * k);
+    };
+
+    const double turns = std::fabs(deg);
+    if (6 < turns && turns <= 360) {
+        advanceMark(look.arcRadius);
+        if (t > ArrowFrom)
+            arcArrow(t - 0.5);
+        if (t < -ArrowFrom)
+            arcArrow(t + 0.5);
+    } else if (360 < turns && turns < 1080) {
+        advanceMark((std::fabs(t) + 4) * look.spiralFactor);
+        if (std::fabs(t) > 3.14159 / 2)
+            spiralArrow();
+    } else if (1080 <= turns && turns <= 1800) {
+        advanceMark((std::fabs(t) + 6) * look.spiralFactor);
+        if (std::fabs(t) > 3.14159)
+            spiralArrow();
+    }
+
+    Picture1.Line(f.ArcX, f.ArcY, f.PrevArcX, f.PrevArcY, look.mark);
+    if (look.baseLine)
+        Picture1.Line(0, 0, 1, 0, 0);
+
+    // The step that would land short of the angle by less than a step lands on
+    // it, so the next tick draws the ray there and finishes.
+    std::optional<Turn> arrived;
+    if (a > 0) {
+        f.RayAngle = f.RayAngle + 0.1;
+        const double g = a - f.RayAngle;
+        if (g <= 0)
+            arrived = Turn::Forward;
+        else if (g < 0.1)
+            f.RayAngle = f.RayAngle + g;
+    }
+    if (a < 0) {
+        f.RayAngle = f.RayAngle - 0.1;
+        const double g = f.RayAngle - a;
+        if (g <= 0)
+            arrived = Turn::Backward;
+        else if (g < 0.1)
+            f.RayAngle = f.RayAngle - g;
+    }
+    return arrived;
+}
+
+// The start of every finish: the ray stands at its angle, exactly on the axis
+// when the angle is a multiple of 90 (the mark point tells which half), and
+// the run's motion starts afresh.
+void Form1::land(Figure &f)
+{
+    const double a = f.targetDeg * (3.14159 / 180);
+    f.ray.place(0, 0, 1.9 * std::cos(a), 1.9 * std::sin(a));
+    if (f.axisCase == 1 && f.ArcX > 0)
+        f.ray.place(0, 0, 1.9, 0);
+    if (f.axisCase == 1 && f.ArcX < 0)
+        f.ray.place(0, 0, -1.9, 0);
+    if (f.axisCase == 2 && f.ArcY > 0)
+        f.ray.place(0, 0, 0, 1.9);
+    if (f.axisCase == 2 && f.ArcY < 0)
+        f.ray.place(0, 0, 0, -1.9);
+    f.rest();
+    f.timer.setEnabled(false);
+}
+
+void Form1::Timer1_Timer()
+{
+    if (turn(P))
+        finishP();
+}
+
+void Form1::Timer2_Timer()
+{
+    if (const auto arrived = turn(Q))
+        finishQ(*arrived);
+    // 180°−α with α = 180: OQ does not turn, and Q is shown on every tick.
+    if (Q.targetDeg == 0 && FormulaType == 2) {
+        Label12.setText(Format(std::sin(0.0)));
+        Label13.setText(Format(std::cos(0.0)));
+        Label14.setText(Format(std::tan(0.0)));
+        Picture1.CurrentX = 1.5;
+        Picture1.CurrentY = 0.2;
+        Picture1.Print(QStringLiteral("Q(-cosa,sina)"));
+    }
+}
+
+void Form1::Timer3_Timer()
+{
+    if (turn(Third))
+        land(Third);
+}
+
+// P is marked with its projections and read-outs, and the angle of OQ goes
+// over to figure 2.
+void Form1::finishP()
+{
+    const double alpha = P.targetDeg;
+    const double a = alpha * (3.14159 / 180);
+    land(P);
+
+    Picture1.DrawStyle = 2;
+    const double x = 1.7 * P.cosine, y = 1.7 * P.sine;
+    Picture1.Line(x, y, 0, y);
+    Picture1.Line(x, y, x, 0);
+    Picture1.Circle(x, y, 0.02, 255);
+    Picture1.CurrentX = 1.5 * P.cosine;
+    Picture1.CurrentY = y;
+    Picture1.Print(QStringLiteral("P(cosa,sina)"));
+
+    Label4.setText(Format(std::sin(a)));
+    Label6.setText(Format(std::cos(a)));
+    static const double undefinedAt[] = {90, 270, 450, 630, 810, 990};
+    const bool listed = std::ranges::find(undefinedAt, std::fabs(alpha)) != std::end(undefinedAt);
+    const auto tangent = tangentOf(Label4, Label6);
+    if (listed || !tangent) {
+        Label8.setText(Undefined);
+        QFlag = 1;
+    } else {
+        Label8.setText(*tangent);
+        QFlag = 0;
+    }
+
+    switch (FormulaType) {
+    case 1: BetaDeg = 180 + alpha; break;
+    case 2: BetaDeg = 180 - alpha; break;
+    case 3: BetaDeg = -alpha; break;
+    default: break;
+    }
+    Text2.setText(BetaDeg ? forms::DecimalText(*BetaDeg) : QString());
+    Command4_Click();
+}
+
+// Q is marked with the coordinates the chosen formula gives it, and the values
+// of the angle of OQ are read out.
+void Form1::finishQ(Turn direction)
+{
+    land(Q);
+
+    const double x = 1.7 * Q.cosine, y = 1.7 * Q.sine;
+    Picture1.Line(x, y, 0, y);
+    Picture1.Line(x, y, x, 0);
+    Picture1.Circle(x, y, 0.03, 255);
+    Picture1.CurrentY = y;
+    Picture1.CurrentX = direction == Turn::Forward ? 1.8 * Q.cosine - 0.5 : 1.8 * Q.cosine;
+    switch (FormulaType) {
+    case 1: Picture1.Print(QStringLiteral("Q(-cosa,-sina)")); break;
+    case 2: Picture1.Print(QStringLiteral("Q(-cosa,sina)")); break;
+    case 3: Picture1.Print(QStringLiteral("Q(cosa,-sina)")); break;
+    default: break;
+    }
+
+    const double w = (Q.targetDeg * 3.14159) / 180;
+    Label12.setText(Format(std::sin(w)));
+    Label13.setText(Format(std::cos(w)));
+    const auto tangent = tangentOf(Label12, Label13);
+    Label14.setText(QFlag == 1 || !tangent ? Undefined : *tangent);
+}
+
+} // namespace unitrix
