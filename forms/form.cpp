@@ -81,8 +81,10 @@ void Form::build(const WindowSpec &spec)
             box->setBackColor(colorOr(p.back, palette, QPalette::Window));
             box->foreColor = colorOr(p.fore, palette, QPalette::Text);
             box->setPicture(Picture(p.picture));
-            if (p.font)
+            if (p.font) {
                 box->setCanvasFont(toQFont(*p.font));
+                box->FontItalic = p.font->italic;
+            }
             box->setFocusPolicy(p.tabIndex >= 0 ? Qt::StrongFocus : Qt::NoFocus);
             widget = box;
             break;

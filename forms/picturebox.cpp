@@ -42,7 +42,16 @@ Qt::PenStyle penStyle(int drawStyle)
 
 } // namespace
 
-PictureBox::PictureBox(QWidget *parent, Border border) : Surface(parent), border_(border) {}
+namespace {
+bool recordingFromStart = false;
+}
+
+void PictureBox::recordNewCanvases(bool on) { recordingFromStart = on; }
+
+PictureBox::PictureBox(QWidget *parent, Border border)
+    : Surface(parent), border_(border), recording_(recordingFromStart)
+{
+}
 
 int PictureBox::borderWidth() const
 {

@@ -52,6 +52,8 @@ public:
     QRect clientArea() const override;
 
     void setRecording(bool on) { recording_ = on; }
+    // Canvases built from now on record from the start (tests of start-up).
+    static void recordNewCanvases(bool on);
     const std::vector<DrawCall> &recorded() const { return log_; }
     void clearRecorded() { log_.clear(); }
     // The persistent picture (null until something is drawn).

@@ -8,9 +8,29 @@
 
 #include <QString>
 #include <cmath>
+#include <ostream>
 #include <vector>
 
+namespace forms {
+inline void PrintTo(const DrawCall &c, std::ostream *os)
+{
+    static const char *ops[] = {"Scale", "Line", "Circle", "Print", "Cls"};
+    *os << ops[int(c.op)] << '(' << c.x1 << ", " << c.y1 << ", " << c.x2 << ", " << c.y2 << " colour " << c.color
+        << " style " << c.style;
+    if (c.op == DrawCall::Op::Print)
+        *os << " \"" << c.text.toStdString() << '"' << (c.italic ? " italic" : "");
+    *os << ')';
+}
+} // namespace forms
+
 namespace testing_support {
+
+// Canvases record their drawing from the moment they are built, as long as
+// this lives; declare it before the window under test.
+struct RecordingFromStart {
+    RecordingFromStart() { forms::PictureBox::recordNewCanvases(true); }
+    ~RecordingFromStart() { forms::PictureBox::recordNewCanvases(false); }
+};
 
 struct MessageBoxes {
     struct Shown {

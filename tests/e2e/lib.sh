@@ -1,0 +1,73 @@
+# Shared by the end-to-end tests: a private Xvfb display, the program's
+# window found by its title, clicks and keys through xdotool, captures and
+# pixel probes through ImageMagick.
+
+set -euo pipefail
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# start_display [WxH]: a display of our own, so tests can run side by side.
+start_display() {
+    Xvfb -displayfd 5 -screen 0 "${1:-1024x768}x24" -nolisten tcp 5>"$work/display" 2>/dev/null &
+    pids+=($!)
+    for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+    [ -s "$work/display" ] || fail "Xvfb did not start"
+    export DISPLAY=":$(cat "$work/display")"
+}
+
+# start_program BINARY TITLE: runs it and sets $window to its window id.
+start_program() {
+    "$1" 2>"$work/stderr" &
+    pids+=($!)
+    program_pid=$!
+    window=""
+    for _ in $(seq 100); do
+        window=$(xdotool search --name "^$2\$" 2>/dev/null | head -1) && [ -n "$window" ] && break
+        sleep 0.05
+    done
+    [ -n "$window" ] || fail "no window titled $2"
+    sleep 0.3  # first paint
+}
+
+window_size() { xwininfo -id "$window" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w "x" h}'; }
+
+# click X Y: in logical pixels of the window's client area.
+click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.1; }
+type_text() { xdotool type --delay 20 "$1"; sleep 0.1; }
+
+capture() { import -window "$window" "$1"; }
+
+# darkest X Y W H FILE: the lowest grey level (0..255) in a rectangle.
+darkest() {
+    /usr/bin/convert "$5" -crop "$3x$4+$1+$2" +repage -colorspace Gray -format '%[fx:int(255*minima)]' info:
+}
+
+# colour X Y FILE: the pixel as r,g,b.
+colour() {
+    /usr/bin/convert "$3" -format "%[fx:int(255*p{$1,$2}.r)],%[fx:int(255*p{$1,$2}.g)],%[fx:int(255*p{$1,$2}.b)]" info:
+}
+
+expect_dark() {  # X Y W H FILE WHAT
+    local level; level=$(darkest "$1" "$2" "$3" "$4" "$5")
+    [ "$level" -lt 100 ] || fail "$6: nothing dark in $3x$4+$1+$2 (darkest $level)"
+}
+
+expect_blank() {  # X Y W H FILE WHAT
+    local level; level=$(darkest "$1" "$2" "$3" "$4" "$5")
+    [ "$level" -gt 200 ] || fail "$6: expected blank in $3x$4+$1+$2 (darkest $level)"
+}
+
+# greys X Y W H FILE: the grey level (0..255) of every pixel, row by row.
+greys() {
+    /usr/bin/convert "$5" -crop "$3x$4+$1+$2" +repage -colorspace Gray -depth 8 txt:- \
+        | awk 'NR > 1 { sub(/.*gray\(/, ""); sub(/[%)].*/, ""); printf "%d ", $0 }'
+}
