@@ -71,3 +71,14 @@ greys() {
     /usr/bin/convert "$5" -crop "$3x$4+$1+$2" +repage -colorspace Gray -depth 8 txt:- \
         | awk 'NR > 1 { sub(/.*gray\(/, ""); sub(/[%)].*/, ""); printf "%d ", $0 }'
 }
+
+# expect_colour X Y W H R G B FILE WHAT: some pixel in the rectangle has
+# (about) this colour.
+expect_colour() {
+    local found
+    found=$(/usr/bin/convert "$8" -crop "$3x$4+$1+$2" +repage -depth 8 txt:- | awk -v r="$5" -v g="$6" -v b="$7" '
+        NR > 1 { sub(/^[^(]*\(/, ""); split($0, c, /[,)]/)
+                 if ((c[1]-r)^2 + (c[2]-g)^2 + (c[3]-b)^2 < 40*40) n++ }
+        END { print n + 0 }')
+    [ "$found" -gt 0 ] || fail "$9: no pixel of colour $5,$6,$7 in $3x$4+$1+$2"
+}
