@@ -9,8 +9,8 @@
 
 namespace forms {
 
-Frame::Frame(QWidget *parent, QString caption, QColor captionColor)
-    : Surface(parent), caption_(std::move(caption)), captionColor_(captionColor)
+Frame::Frame(QWidget *parent, QString caption, QColor captionColor, bool etched)
+    : Surface(parent), caption_(std::move(caption)), captionColor_(captionColor), etched_(etched)
 {
 }
 
@@ -18,12 +18,14 @@ void Frame::paintBorder(QPainter &painter)
 {
     const QFontMetrics metrics(font());
     const int top = metrics.height() / 2;
-    const QRect box = rect().adjusted(0, top, -2, -2);
-    // Etched: a dark line with a light one just below and right of it.
-    painter.setPen(palette().color(QPalette::Light));
-    painter.drawRect(box.translated(1, 1));
-    painter.setPen(palette().color(QPalette::Mid));
-    painter.drawRect(box);
+    if (etched_) {
+        // A groove: a dark line with a light one just below and right of it.
+        const QRect box = rect().adjusted(0, top, -2, -2);
+        painter.setPen(palette().color(QPalette::Light));
+        painter.drawRect(box.translated(1, 1));
+        painter.setPen(palette().color(QPalette::Mid));
+        painter.drawRect(box);
+    }
     if (caption_.isEmpty())
         return;
     const QRect text(8, 0, metrics.horizontalAdvance(caption_) + 4, metrics.height());

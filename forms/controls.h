@@ -10,11 +10,11 @@
 
 namespace forms {
 
-// A frame: a surface with an etched border and an optional caption.
+// A frame: a surface with an optional etched border and caption.
 class Frame : public Surface {
     Q_OBJECT
 public:
-    Frame(QWidget *parent, QString caption, QColor captionColor);
+    Frame(QWidget *parent, QString caption, QColor captionColor, bool etched);
 
 protected:
     void paintBorder(QPainter &painter) override;
@@ -22,6 +22,7 @@ protected:
 private:
     QString caption_;
     QColor captionColor_;
+    bool etched_;
 };
 
 // A label: wrapped text from the top-left corner. Lines are laid out on the

@@ -13,7 +13,8 @@ namespace forms {
 
 enum class Kind { Frame, PictureBox, Label, TextBox, CommandButton, PictureButton, Image, Line, Timer };
 
-enum class Border { None, Flat, Sunken };
+// Flat: a 1 px line; Sunken: a 2 px 3D edge (picture boxes); Etched: a frame's groove.
+enum class Border { None, Flat, Sunken, Etched };
 
 // The properties of one control beyond its place; set fluently in the tables,
 // e.g. with().font(TimesNewRoman(14.25)).tab(1).

@@ -71,7 +71,8 @@ void Form::build(const WindowSpec &spec)
             continue;
         }
         case Kind::Frame: {
-            auto *frame = new Frame(container, p.caption, colorOr(p.fore, palette, QPalette::WindowText));
+            auto *frame = new Frame(container, p.caption, colorOr(p.fore, palette, QPalette::WindowText),
+                                   p.border == Border::Etched);
             frame->setBackColor(colorOr(p.back, palette, QPalette::Window));
             widget = frame;
             break;

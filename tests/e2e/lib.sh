@@ -42,7 +42,7 @@ window_size() { xwininfo -id "$window" | awk '/Width:/{w=$2} /Height:/{h=$2} END
 
 # click X Y: in logical pixels of the window's client area.
 click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.1; }
-type_text() { xdotool type --delay 20 "$1"; sleep 0.1; }
+type_text() { xdotool type --delay 20 -- "$1"; sleep 0.1; }
 
 capture() { import -window "$window" "$1"; }
 
