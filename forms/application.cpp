@@ -1,5 +1,6 @@
 #include "application.h"
 
+#include "accessibility.h"
 #include "fonts.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@ void setUpApplication(QApplication &app)
 {
     QApplication::setStyle(QStringLiteral("Fusion"));
     installFontSubstitutions();
+    installAccessibility();
     // Fontconfig's default would give Chinese text Japanese glyph shapes.
     QFont font(QStringLiteral("Noto Sans CJK SC"));
     font.setPixelSize(13);

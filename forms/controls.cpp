@@ -67,6 +67,14 @@ void Label::paintEvent(QPaintEvent *event)
 void Image::setPicture(const Picture &picture)
 {
     picture_ = picture;
+    if (!picture.title().isEmpty())
+        setAccessibleName(picture.title());
+    update();
+}
+
+void Image::setHighlighted(bool on)
+{
+    highlighted_ = on;
     update();
 }
 
@@ -74,6 +82,10 @@ void Image::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     picture_.paint(p, QPointF(0, 0));
+    if (highlighted_) {
+        p.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
 }
 
 void Image::mousePressEvent(QMouseEvent *event)
@@ -113,7 +125,7 @@ void PictureButton::keyPressEvent(QKeyEvent *event)
 {
     // Return on a focused button presses it, as on the window's other buttons.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        animateClick();
+        click();
         return;
     }
     QAbstractButton::keyPressEvent(event);

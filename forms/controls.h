@@ -46,7 +46,9 @@ public:
 
     const Picture &picture() const { return picture_; }
     void setPicture(const Picture &picture);
-    void click() { emit clicked(); }
+    Q_INVOKABLE void click() { emit clicked(); }
+    // Marks the item a keyboard user is about to choose in a list of pictures.
+    void setHighlighted(bool on);
 
 signals:
     void clicked();
@@ -59,6 +61,7 @@ protected:
 private:
     Picture picture_;
     bool pressed_ = false;
+    bool highlighted_ = false;
 };
 
 // A command button drawn as a picture, with a face for each state.

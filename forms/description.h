@@ -5,6 +5,7 @@
 #include "color.h"
 #include "fonts.h"
 
+#include <QAccessible>
 #include <QString>
 #include <optional>
 #include <vector>
@@ -30,6 +31,8 @@ struct Props {
     int tabIndex = -1;         // -1: not in the tab order
     int interval = 0;          // timers, in ms
     int lineWidth = 1;         // line objects, in pixels
+    QString accessibleName, accessibleDescription;  // for screen readers
+    QAccessible::Role role = QAccessible::NoRole;     // NoRole: by kind
 
     Props &text(QString s) { caption = std::move(s); return *this; }
     Props &backColor(ColorRef c) { back = c; return *this; }
@@ -50,6 +53,13 @@ struct Props {
     Props &every(int ms) { interval = ms; return *this; }
     Props &disabled() { enabled = false; return *this; }
     Props &width(int px) { lineWidth = px; return *this; }
+    Props &speaks(QString name, QString description, QAccessible::Role as = QAccessible::NoRole)
+    {
+        accessibleName = std::move(name);
+        accessibleDescription = std::move(description);
+        role = as;
+        return *this;
+    }
 };
 
 inline Props with() { return {}; }

@@ -125,13 +125,17 @@ void Form::build(const WindowSpec &spec)
             break;
         case Kind::Image: {
             auto *image = new Image(container);
-            image->setPicture(Picture(p.picture));
+            image->setPicture(Picture(p.picture, p.accessibleName));
             widget = image;
             break;
         }
         }
 
         widget->setObjectName(row.name);
+        widget->setAccessibleName(p.accessibleName);
+        widget->setAccessibleDescription(p.accessibleDescription);
+        if (p.role != QAccessible::NoRole)
+            widget->setProperty("formsRole", int(p.role));
         if (p.font)
             widget->setFont(toQFont(*p.font));
         widget->setGeometry(place);
@@ -180,6 +184,8 @@ void Form::onClick(const QString &name, std::function<void()> handler)
 {
     QObject *control = controls_.value(name);
     auto run = [handler = std::move(handler)] { deliver(handler); };
+    if (control)
+        control->setProperty("formsClickable", true);  // pressable by keyboard and screen reader
     if (auto *button = qobject_cast<QAbstractButton *>(control))
         connect(button, &QAbstractButton::clicked, this, run);
     else if (auto *surface = qobject_cast<Surface *>(control))

@@ -1,9 +1,13 @@
 #include "picturebox.h"
 
+#include "controls.h"
+
 #include <QFontMetricsF>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <algorithm>
 #include <cmath>
 
 namespace forms {
@@ -186,6 +190,11 @@ void PictureBox::paintDrawing(QPainter &painter, const QRect &)
 
 void PictureBox::paintBorder(QPainter &painter)
 {
+    // Only a box that answers keys shows where the keyboard is.
+    if (hasFocus() && (property("formsClickable").toBool() || !choices().isEmpty())) {
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
+        painter.drawRect(clientArea().adjusted(0, 0, -1, -1));
+    }
     if (border_ == Border::None)
         return;
     const QRect r = rect();
@@ -207,6 +216,68 @@ void PictureBox::paintBorder(QPainter &painter)
     };
     edge(r.adjusted(0, 0, -1, -1), shadow, light);
     edge(r.adjusted(1, 1, -2, -2), dark, midlight);
+}
+
+} // namespace forms
+
+namespace forms {
+
+QList<Image *> PictureBox::choices() const
+{
+    QList<Image *> items;
+    for (Image *image : findChildren<Image *>(Qt::FindDirectChildrenOnly))
+        if (image->property("formsClickable").toBool())
+            items.push_back(image);
+    std::sort(items.begin(), items.end(), [](Image *a, Image *b) { return a->y() < b->y(); });
+    return items;
+}
+
+void PictureBox::highlight(int index)
+{
+    const QList<Image *> items = choices();
+    for (int i = 0; i < items.size(); ++i)
+        items[i]->setHighlighted(i == index);
+    current_ = index;
+}
+
+void PictureBox::keyPressEvent(QKeyEvent *event)
+{
+    const QList<Image *> items = choices();
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        if (items.isEmpty())
+            break;
+        if (event->key() == Qt::Key_Down)
+            highlight(current_ < 0 ? 0 : std::min<int>(current_ + 1, items.size() - 1));
+        else
+            highlight(current_ < 0 ? items.size() - 1 : std::max(current_ - 1, 0));
+        return;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (current_ >= 0 && current_ < items.size())
+            items[current_]->click();
+        else
+            click();
+        return;
+    default:
+        break;
+    }
+    Surface::keyPressEvent(event);
+}
+
+void PictureBox::focusInEvent(QFocusEvent *event)
+{
+    Surface::focusInEvent(event);
+    update();
+}
+
+void PictureBox::focusOutEvent(QFocusEvent *event)
+{
+    Surface::focusOutEvent(event);
+    highlight(-1);
+    update();
 }
 
 } // namespace forms

@@ -62,6 +62,11 @@ public:
 protected:
     void paintDrawing(QPainter &painter, const QRect &dirty) override;
     void paintBorder(QPainter &painter) override;
+    // Keyboard: Space or Return presses the box, or the picture chosen in it
+    // with the arrow keys when it holds clickable pictures (a list).
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     Color fore() const;
@@ -72,6 +77,8 @@ private:
     QPen pen(Color color) const;
     void updateDrawn(const QRectF &rasterRect);
     int borderWidth() const;
+    QList<class Image *> choices() const;
+    void highlight(int index);
 
     Border border_;
     QFont font_;
@@ -79,6 +86,7 @@ private:
     QImage raster_;
     bool recording_ = false;
     std::vector<DrawCall> log_;
+    int current_ = -1;  // the picture the arrow keys are on
 };
 
 } // namespace forms

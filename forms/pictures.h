@@ -13,10 +13,11 @@ namespace forms {
 class Picture {
 public:
     Picture() = default;
-    explicit Picture(QString path) : path_(std::move(path)) {}
+    explicit Picture(QString path, QString title = {}) : path_(std::move(path)), title_(std::move(title)) {}
 
     bool isNull() const { return path_.isEmpty(); }
     const QString &path() const { return path_; }
+    const QString &title() const { return title_; }  // what a screen reader says of it
     QSize size() const;  // the picture's own size in logical pixels
     void paint(QPainter &painter, QPointF topLeft) const;
 
@@ -24,6 +25,7 @@ public:
 
 private:
     QString path_;
+    QString title_;
 };
 
 } // namespace forms

@@ -69,7 +69,7 @@ public:
     // The area children and drawing use, inside any border.
     virtual QRect clientArea() const { return rect(); }
 
-    void click() { emit clicked(); }  // as a mouse click would
+    Q_INVOKABLE void click() { emit clicked(); }  // as a mouse click would
 
 signals:
     void clicked();

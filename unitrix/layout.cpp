@@ -40,41 +40,50 @@ const WindowSpec &form1Description()
         .controls = {
             // name        kind                  container   left   top    width  height
             {"Picture6", Kind::PictureBox, "", 6960, 4560, 375, 375,
-             with().backColor(WindowColor).foreColor(WindowTextColor).pic(asset("dropdown.svg")).bordered(Border::Flat).tab(20)},
+             with().backColor(WindowColor).foreColor(WindowTextColor).pic(asset("dropdown.svg")).bordered(Border::Flat).tab(20)
+                 .speaks("展开公式列表", "打开诱导公式类型的下拉列表")},
             {"Picture5", Kind::PictureBox, "", 5880, 4560, 1095, 375,
-             with().backColor(WindowColor).foreColor(WindowTextColor).bordered(Border::Flat).tab(19)},
+             with().backColor(WindowColor).foreColor(WindowTextColor).bordered(Border::Flat).tab(19)
+                 .speaks("所选公式", "当前选择的诱导公式类型", QAccessible::StaticText)},
             {"Picture4", Kind::PictureBox, "", 5880, 4920, 1455, 15,
-             with().backColor(WindowColor).foreColor(WindowTextColor).bordered(Border::Flat).tab(18)},
+             with().backColor(WindowColor).foreColor(WindowTextColor).bordered(Border::Flat).tab(18)
+                 .speaks("公式列表", "用上下方向键选择公式，按空格或回车确认", QAccessible::List)},
             {"Picture3", Kind::PictureBox, "", 11880, 720, 3375, 3375,
-             with().backColor(WindowColor).foreColor(WindowTextColor).withFont(TimesNewRoman(9, true)).bordered(Border::Sunken).tab(6)},
+             with().backColor(WindowColor).foreColor(WindowTextColor).withFont(TimesNewRoman(9, true)).bordered(Border::Sunken).tab(6)
+                 .speaks("图3画布", "图3的坐标系")},
             {"Picture2", Kind::PictureBox, "", 11880, 720, 3375, 3375,
-             with().backColor(WindowColor).foreColor(WindowTextColor).withFont(TimesNewRoman(9, true)).bordered(Border::Sunken).tab(5)},
+             with().backColor(WindowColor).foreColor(WindowTextColor).withFont(TimesNewRoman(9, true)).bordered(Border::Sunken).tab(5)
+                 .speaks("图2画布", "图2的坐标系")},
             {"Command3", Kind::CommandButton, "", 9600, 6000, 975, 375, with().text("退出").tab(4)},
             {"Command2", Kind::CommandButton, "", 4440, 6240, 975, 375, with().text("清除").tab(3)},
             {"Command1", Kind::CommandButton, "", 2400, 6240, 855, 375, with().text("确定").tab(2)},
-            {"Text1", Kind::TextBox, "", 960, 6240, 855, 435, with().withFont(TimesNewRoman(14.25)).tab(1)},
+            {"Text1", Kind::TextBox, "", 960, 6240, 855, 435,
+             with().withFont(TimesNewRoman(14.25)).tab(1).speaks("角α（度）", "输入要验证的角α，范围−1800到1800度")},
             {"Picture1", Kind::PictureBox, "", 360, 840, 5055, 5055,
-             with().backColor(ColorRef::fixed(255, 255, 255)).foreColor(WindowTextColor).withFont(TimesNewRoman(10.5)).bordered(Border::Sunken).tab(0)},
+             with().backColor(ColorRef::fixed(255, 255, 255)).foreColor(WindowTextColor).withFont(TimesNewRoman(10.5)).bordered(Border::Sunken).tab(0)
+                 .speaks("单位圆", "角α的终边OP与诱导公式中的角的终边OQ")},
             {"Frame2", Kind::Frame, "", 12000, 240, 3615, 5175,
              with().text("图2").backColor(ColorRef::fixed(224, 224, 224)).foreColor(Red).withFont(SongTi(12)).bordered(Border::Etched)},
             {"Frame3", Kind::Frame, "", 12120, 600, 3615, 5175,
              with().text("图3").backColor(ColorRef::fixed(224, 224, 224)).foreColor(Red).withFont(SongTi(12)).bordered(Border::Etched)},
             {"Frame1", Kind::Frame, "", 120, 600, 5535, 6255, with().backColor(ColorRef::fixed(235, 239, 239)).withFont(SongTi(12)).bordered(Border::Etched)},
             {"Frame4", Kind::Frame, "", 5760, 600, 5175, 6255, with().backColor(ColorRef::fixed(235, 239, 255)).withFont(SongTi(12)).bordered(Border::Etched)},
-            {"Image17", Kind::Image, "", 4680, 120, 1500, 375, with().pic(asset("title.svg"))},
-            {"Image15", Kind::Image, "", 240, 6960, 7545, 1260, with().pic(asset("instructions.svg"))},
+            {"Image17", Kind::Image, "", 4680, 120, 1500, 375, with().pic(asset("title.svg")).speaks("Zentrak", "程序标题")},
+            {"Image15", Kind::Image, "", 240, 6960, 7545, 1260, with().pic(asset("instructions.svg")).speaks("操作说明",
+             "1. 在选择框中选择要验证的公式类型；2. 在文本框中输入要验证的角α，单击“确定”按钮；"
+             "3. 观察并总结两个角的正弦、余弦、正切之间的关系。")},
             {"Timer1", Kind::Timer, "", 0, 0, 0, 0, with().every(20).disabled()},
             {"Timer2", Kind::Timer, "", 0, 0, 0, 0, with().every(20).disabled()},
             {"Timer3", Kind::Timer, "", 0, 0, 0, 0, with().every(20).disabled()},
 
             // Frame1: the entry of α, and the hidden entries of figures 2 and 3 below its visible part.
-            {"Image4", Kind::Image, "Frame1", 360, 5760, 435, 150, with().pic(asset("alpha.svg"))},
-            {"Image7", Kind::Image, "Frame1", 1725, 5640, 105, 105, with().pic(asset("degree.svg"))},
+            {"Image4", Kind::Image, "Frame1", 360, 5760, 435, 150, with().pic(asset("alpha.svg")).speaks("α", "角α")},
+            {"Image7", Kind::Image, "Frame1", 1725, 5640, 105, 105, with().pic(asset("degree.svg")).speaks("度", "角的单位")},
             {"Text2", Kind::TextBox, "Frame1", 1440, 6960, 975, 435,
-             with().foreColor(ColorRef::fixed(0, 192, 0)).withFont(TimesNewRoman(14.25)).tab(12)},
+             with().foreColor(ColorRef::fixed(0, 192, 0)).withFont(TimesNewRoman(14.25)).tab(12).speaks("图2的角（度）", "OQ所在的角")},
             {"Command4", Kind::CommandButton, "Frame1", 2640, 6960, 735, 375, with().text("确定").tab(14)},
             {"Text3", Kind::TextBox, "Frame1", 1320, 7440, 975, 435,
-             with().foreColor(ColorRef::fixed(0, 0, 192)).withFont(TimesNewRoman(14.25)).tab(13)},
+             with().foreColor(ColorRef::fixed(0, 0, 192)).withFont(TimesNewRoman(14.25)).tab(13).speaks("图3的角（度）", "图3要转到的角")},
             {"Command5", Kind::CommandButton, "Frame1", 2640, 7440, 735, 375, with().text("确定").tab(15)},
 
             // Frame4: the read-outs, a caption label and a value label a row.
@@ -94,10 +103,10 @@ const WindowSpec &form1Description()
              with().transparentBack().foreColor(Red).withFont(SongTi(12)).text("选择公式类型")},
 
             // The formula list and its selection box.
-            {"Image16", Kind::Image, "Picture5", 0, 0, 1020, 345},
-            {"Image12", Kind::Image, "Picture4", 0, 0, 855, 315, with().pic(asset("formula1.svg"))},
-            {"Image13", Kind::Image, "Picture4", 0, 480, 855, 315, with().pic(asset("formula2.svg"))},
-            {"Image14", Kind::Image, "Picture4", 120, 960, 375, 225, with().pic(asset("formula3.svg"))},
+            {"Image16", Kind::Image, "Picture5", 0, 0, 1020, 345, with().speaks("未选择公式", "所选的诱导公式")},
+            {"Image12", Kind::Image, "Picture4", 0, 0, 855, 315, with().pic(asset("formula1.svg")).speaks("180°+α", "诱导公式类型：180°+α")},
+            {"Image13", Kind::Image, "Picture4", 0, 480, 855, 315, with().pic(asset("formula2.svg")).speaks("180°−α", "诱导公式类型：180°−α")},
+            {"Image14", Kind::Image, "Picture4", 120, 960, 375, 225, with().pic(asset("formula3.svg")).speaks("−α", "诱导公式类型：−α")},
 
             // The hidden figures' clear buttons.
             {"Command6", Kind::CommandButton, "Frame2", 2640, 4440, 735, 375, with().text("清除").tab(16)},
