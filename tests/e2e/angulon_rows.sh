@@ -35,4 +35,17 @@ expect_blank 262 88 12 12 "$cleared" "α ray hidden"
 expect_blank 105 60 12 12 "$cleared" "β ray hidden"
 expect_dark 40 172 40 5 "$cleared" "x-axis kept"
 expect_dark 330 172 8 6 "$cleared" "arrowhead kept"
+
+# Coterminal angles started together: three rays on one terminal side, three
+# different marks of how they got there.
+click 416 68; type_text 30;    click 504 68
+click 416 104; type_text 390;  click 504 103
+click 416 141; type_text -330; click 504 140
+sleep 2
+coterminal="$artifacts/angulon-coterminal.png"
+capture "$coterminal"
+expect_colour 294 97 6 6 0 0 255 "$coterminal" "the three rays end at 30° (γ drawn on top)"
+expect_colour 186 158 5 5 0 255 0 "$coterminal" "β's spiral past one turn"
+expect_colour 195 149 5 5 0 0 255 "$coterminal" "γ's clockwise arc through 45°"
+expect_dark 188 168 5 5 "$coterminal" "α's arc"
 echo "PASS"
