@@ -88,18 +88,11 @@ void Image::paintEvent(QPaintEvent *)
     }
 }
 
-void Image::mousePressEvent(QMouseEvent *event)
-{
-    pressed_ = event->button() == Qt::LeftButton;
-    event->accept();
-}
+void Image::mousePressEvent(QMouseEvent *event) { gesture_.press(event); }
 
 void Image::mouseReleaseEvent(QMouseEvent *event)
 {
-    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-    pressed_ = false;
-    event->accept();
-    if (click)
+    if (gesture_.release(event, rect()))
         emit clicked();
 }
 

@@ -60,7 +60,7 @@ protected:
 
 private:
     Picture picture_;
-    bool pressed_ = false;
+    ClickGesture gesture_;
     bool highlighted_ = false;
 };
 

@@ -93,18 +93,25 @@ void Surface::paintEvent(QPaintEvent *event)
     paintBorder(p);
 }
 
-void Surface::mousePressEvent(QMouseEvent *event)
+void ClickGesture::press(QMouseEvent *event)
 {
     pressed_ = event->button() == Qt::LeftButton;
     event->accept();
 }
 
-void Surface::mouseReleaseEvent(QMouseEvent *event)
+bool ClickGesture::release(QMouseEvent *event, const QRect &area)
 {
-    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool click = pressed_ && event->button() == Qt::LeftButton && area.contains(event->position().toPoint());
     pressed_ = false;
     event->accept();
-    if (click)
+    return click;
+}
+
+void Surface::mousePressEvent(QMouseEvent *event) { gesture_.press(event); }
+
+void Surface::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (gesture_.release(event, rect()))
         emit clicked();
 }
 

@@ -15,6 +15,17 @@ namespace forms {
 
 class Surface;
 
+// A click as the controls count it: the left button pressed on the control
+// and released over it.
+class ClickGesture {
+public:
+    void press(QMouseEvent *event);
+    bool release(QMouseEvent *event, const QRect &area);  // true: a click
+
+private:
+    bool pressed_ = false;
+};
+
 // A line object: X1..Y2 in its surface's coordinates (user units on a picture
 // box, twips on the window), single precision, painted above the drawing.
 class LineObject {
@@ -89,7 +100,7 @@ private:
     QColor back_;
     Picture picture_;
     std::vector<std::unique_ptr<LineObject>> lines_;
-    bool pressed_ = false;
+    ClickGesture gesture_;
 };
 
 template <class Edit> void LineObject::change(Edit edit)

@@ -129,12 +129,7 @@ void Form1::clearFigure(Figure &figure, QLineEdit &entry, forms::PictureBox &can
     figure.stroke1.collapse();
     canvas.Cls();
     drawCross(canvas);
-    canvas.CurrentX = 1.9, canvas.CurrentY = -0.04;
-    canvas.Print(QStringLiteral("x"));
-    canvas.CurrentX = -0.15, canvas.CurrentY = 2;
-    canvas.Print(QStringLiteral("y"));
-    canvas.CurrentX = -0.15, canvas.CurrentY = -0.04;
-    canvas.Print(QStringLiteral("O"));
+    printAxisLetters(canvas, 2);
     figure.ray.place(0, 0, 1.9, 0);
 }
 

@@ -122,17 +122,24 @@ void Form1::drawCross(forms::PictureBox &canvas)
     canvas.Line(-0.04, 1.9, 0.04, 1.9);
 }
 
+// x below the end of the x-axis, y left of the tip of the y-axis (its top at
+// yTop), O below left of the origin.
+void Form1::printAxisLetters(forms::PictureBox &canvas, float yTop)
+{
+    canvas.CurrentX = 1.9, canvas.CurrentY = -0.04;
+    canvas.Print(QStringLiteral("x"));
+    canvas.CurrentX = -0.15, canvas.CurrentY = yTop;
+    canvas.Print(QStringLiteral("y"));
+    canvas.CurrentX = -0.15, canvas.CurrentY = -0.04;
+    canvas.Print(QStringLiteral("O"));
+}
+
 // The cross of the main canvas with its italic letters.
 void Form1::drawAxes()
 {
     drawCross(Picture1);
     Picture1.FontItalic = true;
-    Picture1.CurrentX = 1.9, Picture1.CurrentY = -0.04;
-    Picture1.Print(QStringLiteral("x"));
-    Picture1.CurrentX = -0.15, Picture1.CurrentY = 2.05;
-    Picture1.Print(QStringLiteral("y"));
-    Picture1.CurrentX = -0.15, Picture1.CurrentY = -0.04;
-    Picture1.Print(QStringLiteral("O"));
+    printAxisLetters(Picture1, 2.05);
     Picture1.FontItalic = false;
 }
 

@@ -97,6 +97,7 @@ public:
 private:
     void captionPLabels();
     void drawCross(forms::PictureBox &canvas);
+    void printAxisLetters(forms::PictureBox &canvas, float yTop);
     void drawAxes();
     void drawUnitCircle();
     void layRays();
