@@ -13,7 +13,7 @@ case "$program" in
 esac
 
 ensure_packages $BUILD_PACKAGES
-build_tree build
+build_tree build -DBUILD_TESTING=OFF
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
     cat >&2 <<MSG
