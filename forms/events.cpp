@@ -3,12 +3,14 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <vector>
 
 namespace forms {
 
 namespace {
 int running = 0;
 MsgBoxHook msgBoxHook;
+std::vector<std::function<void()>> afterEvent;
 } // namespace
 
 bool deliver(const std::function<void()> &handler)
@@ -17,13 +19,21 @@ bool deliver(const std::function<void()> &handler)
         return false;
     ++running;
     struct Leave {
-        ~Leave() { --running; }
+        ~Leave()
+        {
+            --running;
+            for (size_t i = 0; i < afterEvent.size(); ++i)
+                afterEvent[i]();
+            afterEvent.clear();  // keeps its room: no allocation per tick
+        }
     } leave;
     handler();
     return true;
 }
 
 bool handlerRunning() { return running > 0; }
+
+void whenEventEnds(std::function<void()> work) { afterEvent.push_back(std::move(work)); }
 
 void setMsgBoxHook(MsgBoxHook hook) { msgBoxHook = std::move(hook); }
 

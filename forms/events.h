@@ -11,6 +11,8 @@ namespace forms {
 // Runs the handler unless another one is running; false when dropped.
 bool deliver(const std::function<void()> &handler);
 bool handlerRunning();
+// Runs once the event being handled is over (a canvas ends its painting then).
+void whenEventEnds(std::function<void()> work);
 
 // MsgBox(prompt, style, title). Style 48: exclamation icon, one button "确定".
 // Tests install a hook that records the call and returns at once.

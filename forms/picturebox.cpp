@@ -1,6 +1,7 @@
 #include "picturebox.h"
 
 #include "controls.h"
+#include "events.h"
 
 #include <QFontMetricsF>
 #include <QKeyEvent>
@@ -48,13 +49,26 @@ Qt::PenStyle penStyle(int drawStyle)
 
 namespace {
 bool recordingFromStart = false;
+std::vector<PictureBox *> painting;  // canvases with a painter open in this event
+
+void endEventPainting()
+{
+    for (PictureBox *box : painting)
+        box->endPaintingNow();
+    painting.clear();
 }
+} // namespace
 
 void PictureBox::recordNewCanvases(bool on) { recordingFromStart = on; }
 
 PictureBox::PictureBox(QWidget *parent, Border border)
     : Surface(parent), border_(border), recording_(recordingFromStart)
 {
+}
+
+PictureBox::~PictureBox()
+{
+    std::erase(painting, this);
 }
 
 int PictureBox::borderWidth() const
@@ -91,10 +105,12 @@ Color PictureBox::fore() const { return toColor(foreColor); }
 
 QImage &PictureBox::raster()
 {
-    const qreal ratio = devicePixelRatioF();
-    const QSize size = clientArea().size().expandedTo(QSize(1, 1)) * ratio;
-    if (raster_.size() != size) {
-        QImage fresh(size, QImage::Format_RGB32);
+    const QSize client = clientArea().size().expandedTo(QSize(1, 1));
+    if (raster_.isNull() || client != rasterClient_) {
+        endPainting();
+        // Asked only here: the ratio comes from the screen, a costly question.
+        const qreal ratio = devicePixelRatioF();
+        QImage fresh(client * ratio, QImage::Format_RGB32);
         fresh.fill(backColor());
         if (!raster_.isNull()) {
             QPainter p(&fresh);
@@ -102,7 +118,33 @@ QImage &PictureBox::raster()
         }
         fresh.setDevicePixelRatio(ratio);
         raster_ = fresh;
+        rasterClient_ = client;
     }
+    return raster_;
+}
+
+QPainter &PictureBox::painter()
+{
+    if (!painter_.isActive()) {
+        painter_.begin(&raster());
+        if (handlerRunning()) {
+            if (painting.empty())
+                whenEventEnds(endEventPainting);
+            painting.push_back(this);
+        }
+    }
+    return painter_;
+}
+
+void PictureBox::endPainting() const
+{
+    if (painter_.isActive())
+        painter_.end();
+}
+
+const QImage &PictureBox::drawing() const
+{
+    endPainting();
     return raster_;
 }
 
@@ -113,8 +155,12 @@ QPen PictureBox::pen(Color color) const
     return QPen(toQColor(color), 1, penStyle(DrawStyle), Qt::SquareCap);
 }
 
-void PictureBox::updateDrawn(const QRectF &rasterRect)
+// After a drawing call: repaint what changed; outside an event (tests, tools)
+// each call is complete in itself.
+void PictureBox::drawn(const QRectF &rasterRect)
 {
+    if (!handlerRunning())
+        endPainting();
     update(rasterRect.translated(clientArea().topLeft()).adjusted(-2, -2, 2, 2).toAlignedRect());
 }
 
@@ -131,10 +177,16 @@ void PictureBox::line(float x1, float y1, float x2, float y2, Color color)
     const QPointF a = toPixel(x1, y1) - origin, b = toPixel(x2, y2) - origin;
     if (!finite({x1, y1, x2, y2}) || a == b || !onRasterScale(a, b))
         return;  // a segment of one point shows nothing
-    QPainter p(&raster());
-    p.setPen(pen(color));
-    p.drawLine(a, b);
-    updateDrawn(QRectF(a, b).normalized());
+    const QRectF bounds = QRectF(a, b).normalized();
+    if (DrawStyle == 0 && (a.x() == b.x() || a.y() == b.y())) {
+        // Along an axis a solid line is a rectangle one pixel thick, reaching
+        // half a pixel past each end: the stroker's very pixels, far cheaper.
+        painter().fillRect(bounds.adjusted(-0.5, -0.5, 0.5, 0.5), toQColor(color));
+    } else {
+        painter().setPen(pen(color));
+        painter().drawLine(a, b);
+    }
+    drawn(bounds);
 }
 
 void PictureBox::circle(float x, float y, float r, Color color)
@@ -144,11 +196,11 @@ void PictureBox::circle(float x, float y, float r, Color color)
     const double radius = std::fabs(scaleWidth_ == 0 ? r / TwipsPerPixel : r * clientArea().width() / scaleWidth_);
     if (!finite({x, y, r}) || !onRasterScale(centre, QPointF(radius, radius)))
         return;
-    QPainter p(&raster());
+    QPainter &p = painter();
     p.setPen(pen(color));
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(centre, radius, radius);
-    updateDrawn(QRectF(centre - QPointF(radius, radius), centre + QPointF(radius, radius)));
+    drawn(QRectF(centre - QPointF(radius, radius), centre + QPointF(radius, radius)));
 }
 
 void PictureBox::Print(const QString &text)
@@ -162,11 +214,11 @@ void PictureBox::Print(const QString &text)
     const QFontMetricsF metrics(font);
     const QPointF topLeft = toPixel(CurrentX, CurrentY) - clientArea().topLeft();
     if (finite({CurrentX, CurrentY}) && onRasterScale(topLeft, topLeft)) {
-        QPainter p(&raster());
+        QPainter &p = painter();
         p.setFont(font);
         p.setPen(foreColor);
         p.drawText(topLeft + QPointF(0, metrics.ascent()), text);
-        updateDrawn(QRectF(topLeft, QSizeF(metrics.horizontalAdvance(text), metrics.height())));
+        drawn(QRectF(topLeft, QSizeF(metrics.horizontalAdvance(text), metrics.height())));
     }
     // The next Print starts a new line at the left edge.
     const double unitsPerPixel = scaleHeight_ == 0 ? TwipsPerPixel : scaleHeight_ / clientArea().height();
@@ -177,13 +229,15 @@ void PictureBox::Print(const QString &text)
 void PictureBox::Cls()
 {
     record({DrawCall::Op::Cls});
-    raster().fill(backColor());
+    QPainter &p = painter();
+    p.fillRect(QRect(QPoint(0, 0), rasterClient_), backColor());
     CurrentX = CurrentY = 0;
-    update();
+    drawn(QRectF(QPoint(0, 0), rasterClient_));
 }
 
 void PictureBox::paintDrawing(QPainter &painter, const QRect &)
 {
+    endPainting();  // a repaint inside an event (under a message box) shows all drawn so far
     if (!raster_.isNull())
         painter.drawImage(clientArea().topLeft(), raster_);
 }

@@ -8,6 +8,7 @@
 
 #include <QFont>
 #include <QImage>
+#include <QPainter>
 #include <vector>
 
 namespace forms {
@@ -28,6 +29,7 @@ class PictureBox : public Surface {
     Q_OBJECT
 public:
     PictureBox(QWidget *parent, Border border);
+    ~PictureBox() override;
 
     // Drawing state, as the programs set it between calls.
     float CurrentX = 0, CurrentY = 0;
@@ -51,13 +53,15 @@ public:
     QPointF toPixel(double x, double y) const override;
     QRect clientArea() const override;
 
+    void endPaintingNow() const { endPainting(); }  // at the end of an event
+
     void setRecording(bool on) { recording_ = on; }
     // Canvases built from now on record from the start (tests of start-up).
     static void recordNewCanvases(bool on);
     const std::vector<DrawCall> &recorded() const { return log_; }
     void clearRecorded() { log_.clear(); }
     // The persistent picture (null until something is drawn).
-    const QImage &drawing() const { return raster_; }
+    const QImage &drawing() const;
 
 protected:
     void paintDrawing(QPainter &painter, const QRect &dirty) override;
@@ -74,8 +78,10 @@ private:
     void circle(float x, float y, float r, Color color);
     void record(DrawCall call);
     QImage &raster();
+    QPainter &painter();
+    void endPainting() const;
+    void drawn(const QRectF &rasterRect);
     QPen pen(Color color) const;
-    void updateDrawn(const QRectF &rasterRect);
     int borderWidth() const;
     QList<class Image *> choices() const;
     void highlight(int index);
@@ -84,6 +90,10 @@ private:
     QFont font_;
     float scaleLeft_ = 0, scaleTop_ = 0, scaleWidth_ = 0, scaleHeight_ = 0;  // 0 width: twips
     QImage raster_;
+    QSize rasterClient_;  // the client size the raster was made for
+    // One painter for all the drawing of one event: opening a painter costs
+    // more than a mark piece. Declared after the raster, so it ends first.
+    mutable QPainter painter_;
     bool recording_ = false;
     std::vector<DrawCall> log_;
     int current_ = -1;  // the picture the arrow keys are on

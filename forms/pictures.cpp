@@ -4,14 +4,16 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QSvgRenderer>
+#include <memory>
 
 namespace forms {
 
 namespace {
 
 struct Rendered {
+    std::shared_ptr<QSvgRenderer> svg;  // parsed once, for the size and every rendering
     QSize size;
-    QHash<qreal, QPixmap> byRatio;  // one pixmap per device pixel ratio met
+    QHash<qreal, QPixmap> byRatio;      // one pixmap per device pixel ratio met
 };
 
 Rendered &rendered(const QString &path)
@@ -19,8 +21,9 @@ Rendered &rendered(const QString &path)
     static QHash<QString, Rendered> cache;
     auto it = cache.find(path);
     if (it == cache.end()) {
-        QSvgRenderer renderer(path);
-        it = cache.insert(path, Rendered{renderer.isValid() ? renderer.defaultSize() : QSize(), {}});
+        auto svg = std::make_shared<QSvgRenderer>(path);
+        const QSize size = svg->isValid() ? svg->defaultSize() : QSize();
+        it = cache.insert(path, Rendered{std::move(svg), size, {}});
     }
     return *it;
 }
@@ -47,7 +50,7 @@ void Picture::paint(QPainter &painter, QPointF topLeft) const
         {
             QPainter p(&pixmap);
             p.setRenderHint(QPainter::Antialiasing);
-            QSvgRenderer(path_).render(&p);
+            r.svg->render(&p);
         }
         pixmap.setDevicePixelRatio(ratio);
         it = r.byRatio.insert(ratio, pixmap);

@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <cmath>
+#include <random>
 #include <gtest/gtest.h>
 
 using forms::Border;
@@ -119,6 +120,31 @@ TEST_F(Canvas, DrawnAgainOnItselfNothingChanges)
     for (int i = 0; i < 20; ++i)
         drawOnce();
     EXPECT_EQ(box.drawing(), once) << "text or segments grew bolder";
+}
+
+TEST_F(Canvas, LinesAlongAnAxisArePixelForPixelWhatTheStrokerDraws)
+{
+    // Such lines take a faster way into the picture; what they cover must not change.
+    std::mt19937 rng(7);
+    std::uniform_real_distribution<float> at(-2, 2);
+    QImage reference(100, 100, QImage::Format_RGB32);
+    for (int i = 0; i < 400; ++i) {
+        const float x1 = at(rng), x2 = at(rng), y = at(rng);
+        const bool vertical = i % 2;
+        box.Cls();
+        reference.fill(Qt::white);
+        QPainter p(&reference);
+        p.setPen(QPen(Qt::black, 1, Qt::SolidLine, Qt::SquareCap));
+        if (vertical) {
+            box.Line(y, x1, y, x2);
+            p.drawLine(box.toPixel(y, x1), box.toPixel(y, x2));
+        } else {
+            box.Line(x1, y, x2, y);
+            p.drawLine(box.toPixel(x1, y), box.toPixel(x2, y));
+        }
+        p.end();
+        ASSERT_EQ(box.drawing(), reference) << (vertical ? "vertical " : "horizontal ") << x1 << ' ' << x2 << ' ' << y;
+    }
 }
 
 TEST_F(Canvas, PrintStartsANewLineAtTheLeftEdge)
