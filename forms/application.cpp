@@ -15,10 +15,13 @@ void setUpApplication(QApplication &app)
     QApplication::setStyle(QStringLiteral("Fusion"));
     installFontSubstitutions();
     installAccessibility();
-    // Fontconfig's default would give Chinese text Japanese glyph shapes.
-    QFont font(QStringLiteral("Noto Sans CJK SC"));
-    font.setPixelSize(13);
-    QApplication::setFont(font);
+    // The message box and the text boxes' menus speak Chinese; fontconfig's
+    // fallback would draw it in Japanese glyph shapes. Set for those classes
+    // only, the face loads when one opens, not at start-up.
+    QFont chinese(QStringLiteral("Noto Sans CJK SC"));
+    chinese.setPixelSize(13);
+    QApplication::setFont(chinese, "QMessageBox");
+    QApplication::setFont(chinese, "QMenu");
     auto *translator = new QTranslator(&app);
     if (translator->load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"), QStringLiteral("_"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

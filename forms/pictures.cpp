@@ -2,7 +2,6 @@
 
 #include <QHash>
 #include <QPainter>
-#include <QPixmap>
 #include <QSvgRenderer>
 #include <memory>
 
@@ -10,10 +9,11 @@ namespace forms {
 
 namespace {
 
+// Parsed once; drawn straight into each paint, so a picture is sharp at any
+// pixel ratio and costs no pixmap memory. Pictures are repainted rarely.
 struct Rendered {
-    std::shared_ptr<QSvgRenderer> svg;  // parsed once, for the size and every rendering
+    std::shared_ptr<QSvgRenderer> svg;
     QSize size;
-    QHash<qreal, QPixmap> byRatio;      // one pixmap per device pixel ratio met
 };
 
 Rendered &rendered(const QString &path)
@@ -23,7 +23,7 @@ Rendered &rendered(const QString &path)
     if (it == cache.end()) {
         auto svg = std::make_shared<QSvgRenderer>(path);
         const QSize size = svg->isValid() ? svg->defaultSize() : QSize();
-        it = cache.insert(path, Rendered{std::move(svg), size, {}});
+        it = cache.insert(path, Rendered{std::move(svg), size});
     }
     return *it;
 }
@@ -42,20 +42,10 @@ void Picture::paint(QPainter &painter, QPointF topLeft) const
     Rendered &r = rendered(path_);
     if (r.size.isEmpty())
         return;
-    const qreal ratio = painter.device()->devicePixelRatioF();
-    auto it = r.byRatio.find(ratio);
-    if (it == r.byRatio.end()) {
-        QPixmap pixmap(r.size * ratio);
-        pixmap.fill(Qt::transparent);
-        {
-            QPainter p(&pixmap);
-            p.setRenderHint(QPainter::Antialiasing);
-            r.svg->render(&p);
-        }
-        pixmap.setDevicePixelRatio(ratio);
-        it = r.byRatio.insert(ratio, pixmap);
-    }
-    painter.drawPixmap(topLeft, *it);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    r.svg->render(&painter, QRectF(topLeft, r.size));
+    painter.restore();
 }
 
 } // namespace forms

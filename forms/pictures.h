@@ -1,5 +1,5 @@
 // Pictures of the window descriptions: SVG assets drawn at their own size in
-// logical pixels and rendered at the device pixel ratio, so they stay sharp.
+// logical pixels, rendered at the device's resolution so they stay sharp.
 #pragma once
 
 #include <QPointF>

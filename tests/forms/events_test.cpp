@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFontInfo>
 #include <QMessageBox>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -59,12 +60,13 @@ TEST(Events, NoTickRunsWhileTheMessageBoxIsOpen)
 
 TEST(Events, TheMessageBoxHasOneButtonReadingOk)
 {
-    QString title, text, button;
+    QString title, text, button, family;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QTimer::singleShot(100, [&] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
         title = box->windowTitle();
+        family = QFontInfo(box->font()).family();
         text = box->text();
         icon = box->icon();
         ASSERT_EQ(box->buttons().size(), 1);
@@ -76,6 +78,7 @@ TEST(Events, TheMessageBoxHasOneButtonReadingOk)
     EXPECT_EQ(text, QStringLiteral("角度超出规定范围，请重新输入。"));
     EXPECT_EQ(icon, QMessageBox::Warning);
     EXPECT_EQ(button, QStringLiteral("确定"));
+    EXPECT_EQ(family, QStringLiteral("Noto Sans CJK SC")) << "Chinese in Simplified glyph shapes";
 }
 
 TEST(Events, DisablingATimerStopsItAtOnce)
