@@ -21,6 +21,9 @@ void Figure::start(double deg, short axis, double cos, double sin)
     axisCase = axis;
     cosine = cos;
     sine = sin;
+    // Every run starts on the x-axis with an empty mark, also one handed a new
+    // angle while it turns (the finish of P restarting figure 2).
+    rest();
     timer.setEnabled(true);
 }
 

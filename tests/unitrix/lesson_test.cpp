@@ -429,6 +429,25 @@ TEST_F(Lesson, ClearingFigureTwoStopsItAndItsNextRunStartsAfresh)
     expectAtAngle(form.Line6, 210 * Rad, "OQ ends at 210");
 }
 
+TEST_F(Lesson, FigureTwoHandedANewAngleWhileItTurnsStartsAfresh)
+{
+    choose(1);
+    enter(QStringLiteral("300"));
+    runToEnd(form.Timer1);  // BetaDeg = 480
+    window.click("Command2");
+    form.Text2.setText(QStringLiteral("go"));
+    window.click("Command4");  // by keyboard: figure 2 turns towards 480
+    for (int i = 0; i < 30; ++i)
+        form.Timer2.tick();
+    choose(3);
+    enter(QStringLiteral("30"));
+    runToEnd(form.Timer1);  // P's finish hands -30 over while figure 2 still turns
+    form.Timer2.tick();
+    expectEnd(form.Line6, 1.9, 0, "OQ starts again from the x-axis");
+    EXPECT_EQ(runToEnd(form.Timer2), 5);  // the rest of the 6 ticks to -30
+    expectAtAngle(form.Line6, -30 * Rad, "OQ");
+}
+
 TEST_F(Lesson, FigureThreeStartedDuringPLeavesPOnItsOwnCourse)
 {
     choose(1);
