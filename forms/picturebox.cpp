@@ -84,11 +84,16 @@ QRect PictureBox::clientArea() const
 
 QPointF PictureBox::toPixel(double x, double y) const
 {
-    const QRect client = clientArea();
-    if (scaleWidth_ == 0 || scaleHeight_ == 0)
-        return QPointF(client.x() + x / TwipsPerPixel, client.y() + y / TwipsPerPixel);
-    return QPointF(client.x() + (x - scaleLeft_) * client.width() / scaleWidth_,
-                   client.y() + (y - scaleTop_) * client.height() / scaleHeight_);
+    // Every line end and line object passes here: the factors are worked out
+    // once for each size and scale.
+    if (mapping_.size != size()) {
+        const QRect client = clientArea();
+        const bool twips = scaleWidth_ == 0 || scaleHeight_ == 0;
+        mapping_ = {size(), double(client.x()), double(client.y()), twips ? 0.0 : scaleLeft_,
+                    twips ? 0.0 : scaleTop_, twips ? 1.0 / TwipsPerPixel : client.width() / double(scaleWidth_),
+                    twips ? 1.0 / TwipsPerPixel : client.height() / double(scaleHeight_)};
+    }
+    return QPointF(mapping_.x + (x - mapping_.left) * mapping_.kx, mapping_.y + (y - mapping_.top) * mapping_.ky);
 }
 
 void PictureBox::Scale(float x1, float y1, float x2, float y2)
@@ -98,6 +103,7 @@ void PictureBox::Scale(float x1, float y1, float x2, float y2)
     if (!finite({x1, y1, w, h}) || w == 0 || h == 0)
         return;
     scaleLeft_ = x1, scaleTop_ = y1, scaleWidth_ = w, scaleHeight_ = h;
+    mapping_.size = QSize();
     update();  // line objects move with the scale
 }
 
@@ -161,7 +167,8 @@ void PictureBox::drawn(const QRectF &rasterRect)
 {
     if (!handlerRunning())
         endPainting();
-    update(rasterRect.translated(clientArea().topLeft()).adjusted(-2, -2, 2, 2).toAlignedRect());
+    if (isVisible())
+        update(rasterRect.translated(clientArea().topLeft()).adjusted(-2, -2, 2, 2).toAlignedRect());
 }
 
 void PictureBox::record(DrawCall call)

@@ -89,6 +89,11 @@ private:
     Border border_;
     QFont font_;
     float scaleLeft_ = 0, scaleTop_ = 0, scaleWidth_ = 0, scaleHeight_ = 0;  // 0 width: twips
+    struct Mapping {
+        QSize size;  // of the box it was worked out for; invalid: work it out again
+        double x, y, left, top, kx, ky;
+    };
+    mutable Mapping mapping_{};
     QImage raster_;
     QSize rasterClient_;  // the client size the raster was made for
     // One painter for all the drawing of one event: opening a painter costs

@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPaintEvent>
+#include <algorithm>
 #include <cmath>
 
 namespace forms {
@@ -56,18 +57,21 @@ QRectF Surface::pixelBounds(const LineObject &line) const
 {
     const QPointF a = toPixel(line.X1(), line.Y1());
     const QPointF b = toPixel(line.X2(), line.Y2());
-    if (!drawable(a, b))
-        return {};
     const qreal pad = line.width() + 1;
-    return QRectF(a, b).normalized().adjusted(-pad, -pad, pad, pad);
+    const qreal left = std::min(a.x(), b.x()) - pad, right = std::max(a.x(), b.x()) + pad;
+    const qreal top = std::min(a.y(), b.y()) - pad, bottom = std::max(a.y(), b.y()) + pad;
+    constexpr double limit = 1e6;  // also false for NaN
+    if (!(left > -limit && right < limit && top > -limit && bottom < limit))
+        return {};
+    return QRectF(left, top, right - left, bottom - top);
 }
 
 void Surface::repaintLine(const QRectF &before, const QRectF &after)
 {
-    if (!before.isNull())
-        update(before.toAlignedRect());
-    if (!after.isNull())
-        update(after.toAlignedRect());
+    // One repaint for where the line was and where it is: a ray moves a little.
+    const QRectF both = before.isNull() ? after : after.isNull() ? before : before.united(after);
+    if (!both.isNull() && isVisible())
+        update(both.toAlignedRect());
 }
 
 void Surface::paintEvent(QPaintEvent *event)

@@ -105,9 +105,14 @@ private:
 
 template <class Edit> void LineObject::change(Edit edit)
 {
-    const QRectF before = visible_ ? owner_->pixelBounds(*this) : QRectF();
+    const LineObject before = *this;
     edit();
-    owner_->repaintLine(before, visible_ ? owner_->pixelBounds(*this) : QRectF());
+    // The animations set every end on every tick, mostly to where it was.
+    if (before.x1_ == x1_ && before.y1_ == y1_ && before.x2_ == x2_ && before.y2_ == y2_
+        && before.visible_ == visible_)
+        return;
+    owner_->repaintLine(before.visible_ ? owner_->pixelBounds(before) : QRectF(),
+                        visible_ ? owner_->pixelBounds(*this) : QRectF());
 }
 
 } // namespace forms
