@@ -25,6 +25,15 @@ QColor colorOr(const ColorRef &ref, const QPalette &palette, QPalette::ColorRole
     return ref.isSet() ? ref.resolve(palette) : palette.color(QPalette::Active, fallback);
 }
 
+// The windows' own texts (captions, labels, canvas letters) are all in the
+// face they name; not looking for fallback faces saves start-up time. What a
+// pupil types may be anything, so text boxes keep the fallbacks.
+QFont ownText(QFont font)
+{
+    font.setStyleStrategy(QFont::NoFontMerging);
+    return font;
+}
+
 } // namespace
 
 Form::Form(const WindowSpec &spec) : Surface(nullptr)
@@ -33,7 +42,7 @@ Form::Form(const WindowSpec &spec) : Surface(nullptr)
     setWindowTitle(spec.caption);
     if (!spec.icon.isEmpty())
         setWindowIcon(QIcon(spec.icon));
-    setFont(toQFont(spec.font));
+    setFont(ownText(toQFont(spec.font)));
     setBackColor(colorOr(spec.back, palette(), QPalette::Window));
     setPicture(Picture(spec.picture));
     setFixedSize(toPixels(spec.clientWidth), toPixels(spec.clientHeight));
@@ -83,7 +92,7 @@ void Form::build(const WindowSpec &spec)
             box->foreColor = colorOr(p.fore, palette, QPalette::Text);
             box->setPicture(Picture(p.picture));
             if (p.font) {
-                box->setCanvasFont(toQFont(*p.font));
+                box->setCanvasFont(ownText(toQFont(*p.font)));
                 box->FontItalic = p.font->italic;
             }
             box->setFocusPolicy(p.tabIndex >= 0 ? Qt::StrongFocus : Qt::NoFocus);
@@ -137,7 +146,7 @@ void Form::build(const WindowSpec &spec)
         if (p.role != QAccessible::NoRole)
             widget->setProperty("formsRole", int(p.role));
         if (p.font)
-            widget->setFont(toQFont(*p.font));
+            widget->setFont(row.kind == Kind::TextBox ? toQFont(*p.font) : ownText(toQFont(*p.font)));
         widget->setGeometry(place);
         widget->setEnabled(p.enabled);
         widget->setVisible(p.visible);

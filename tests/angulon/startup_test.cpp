@@ -2,6 +2,7 @@
 #include "harness.h"
 
 #include <QApplication>
+#include <QPushButton>
 #include <gtest/gtest.h>
 
 using forms::DrawCall;
@@ -90,6 +91,21 @@ TEST_F(Startup, TheHighlightRectangleFramesThePanel)
         onLeft += shown.pixelColor(350, y) == highlight || shown.pixelColor(351, y) == highlight;
     EXPECT_GT(onTop, 220);
     EXPECT_GT(onLeft, 110);
+}
+
+} // namespace
+
+namespace {
+
+// The window's own texts are drawn without fallback faces, so each must be
+// wholly in the face it names.
+TEST_F(Startup, EveryCaptionIsInItsOwnFace)
+{
+    for (QPushButton *button : window.findChildren<QPushButton *>()) {
+        const QFontMetrics metrics(button->font());
+        for (QChar c : button->text())
+            EXPECT_TRUE(metrics.inFont(c)) << button->objectName().toStdString();
+    }
 }
 
 } // namespace

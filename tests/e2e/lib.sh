@@ -17,7 +17,9 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # start_display [WxH]: a display of our own, so tests can run side by side.
 start_display() {
-    Xvfb -displayfd 5 -screen 0 "${1:-1024x768}x24" -nolisten tcp 5>"$work/display" 2>/dev/null &
+    # -noreset: when the last program leaves, the server would reset and turn
+    # the next one away for a moment.
+    Xvfb -displayfd 5 -screen 0 "${1:-1024x768}x24" -nolisten tcp -noreset 5>"$work/display" 2>/dev/null &
     pids+=($!)
     for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
     [ -s "$work/display" ] || fail "Xvfb did not start"
@@ -34,7 +36,7 @@ start_program() {
         window=$(xdotool search --name "^$2\$" 2>/dev/null | head -1) && [ -n "$window" ] && break
         sleep 0.05
     done
-    [ -n "$window" ] || fail "no window titled $2"
+    [ -n "$window" ] || { cat "$work/stderr" >&2; fail "no window titled $2"; }
     sleep 0.3  # first paint
 }
 
@@ -81,4 +83,18 @@ expect_colour() {
                  if ((c[1]-r)^2 + (c[2]-g)^2 + (c[3]-b)^2 < 40*40) n++ }
         END { print n + 0 }')
     [ "$found" -gt 0 ] || fail "$9: no pixel of colour $5,$6,$7 in $3x$4+$1+$2"
+}
+
+# settle SECONDS FILE CHECK...: captures the window into FILE until CHECK (one
+# of the expect_ calls) holds, so a slow or busy machine only waits longer.
+settle() {
+    local seconds=$1 file=$2
+    shift 2
+    local deadline=$((SECONDS + seconds))
+    while :; do
+        capture "$file"
+        if ("$@") >/dev/null 2>&1; then return 0; fi
+        if [ "$SECONDS" -ge "$deadline" ]; then "$@"; return 1; fi
+        sleep 0.2
+    done
 }

@@ -151,3 +151,30 @@ TEST_F(Startup, TheFigureSurvivesBeingCovered)
 }
 
 } // namespace
+
+namespace {
+
+// The window's own texts are drawn without fallback faces, so each must be
+// wholly in the face it names: captions of every formula, and the letters.
+TEST_F(Startup, EveryCaptionIsInItsOwnFace)
+{
+    for (const char *item : {"Image12", "Image13", "Image14"}) {  // all the captions a choice can set
+        window.click("Picture6");
+        window.click(item);
+        for (QWidget *w : window.findChildren<QWidget *>()) {
+            QString text;
+            if (auto *label = qobject_cast<QLabel *>(w))
+                text = label->text();
+            else if (auto *button = qobject_cast<QPushButton *>(w))
+                text = button->text();
+            const QFontMetrics metrics(w->font());
+            for (QChar c : text)
+                EXPECT_TRUE(metrics.inFont(c)) << w->objectName().toStdString() << " lacks U+" << std::hex << int(c.unicode());
+        }
+    }
+    const QFontMetrics canvas(QFont(QStringLiteral("Times New Roman")));
+    for (QChar c : QStringLiteral("xyO1-P(cosa,sina)Q(-cosa,-sina)"))
+        EXPECT_TRUE(canvas.inFont(c));
+}
+
+} // namespace
