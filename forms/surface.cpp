@@ -70,7 +70,7 @@ void Surface::repaintLine(const QRectF &before, const QRectF &after)
 {
     // One repaint for where the line was and where it is: a ray moves a little.
     const QRectF both = before.isNull() ? after : after.isNull() ? before : before.united(after);
-    if (!both.isNull() && isVisible())
+    if (!both.isNull())
         update(both.toAlignedRect());
 }
 

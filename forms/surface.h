@@ -111,6 +111,8 @@ template <class Edit> void LineObject::change(Edit edit)
     if (before.x1_ == x1_ && before.y1_ == y1_ && before.x2_ == x2_ && before.y2_ == y2_
         && before.visible_ == visible_)
         return;
+    if (!owner_->isVisible())  // nothing on screen to repaint yet
+        return;
     owner_->repaintLine(before.visible_ ? owner_->pixelBounds(before) : QRectF(),
                         visible_ ? owner_->pixelBounds(*this) : QRectF());
 }
