@@ -127,18 +127,6 @@ TEST_F(Rows, AngleZeroTicksUntilCleared)
     EXPECT_FALSE(form.Timer2.isEnabled());
 }
 
-TEST_F(Rows, ArcArrowheadReachesBackFourTenthsOfARadian)
-{
-    start('b', QStringLiteral("30"));
-    for (int i = 0; i < 5; ++i)
-        form.Timer2.tick();  // the fifth tick, t = 0.4, shows the arrowhead
-    const double u = 0.4 - 0.4;
-    EXPECT_NEAR(form.Line4.X1(), 0.3 * std::cos(0.4), 1e-6);
-    EXPECT_NEAR(form.Line4.X2(), 0.34 * std::cos(u), 1e-6);
-    EXPECT_NEAR(form.Line5.X2(), 0.26 * std::cos(u), 1e-6);
-    EXPECT_NEAR(form.Line5.Y2(), 0.26 * std::sin(u), 1e-6);
-}
-
 TEST_F(Rows, OnlyTheAlphaRowRedrawsThePlaneOverTheMarks)
 {
     form.Picture1.clearRecorded();

@@ -60,15 +60,6 @@ TEST_F(Startup, NothingRunsAndNoRayShows)
     EXPECT_EQ(form.Line2.width(), 1);
 }
 
-TEST_F(Startup, TheTabOrderRunsFromOneToTen)
-{
-    QStringList order;
-    for (QWidget *w : window.tabOrder())
-        order << w->objectName();
-    EXPECT_EQ(order, QStringList({"Picture1", "Text1", "Command1", "Command2", "Command3", "Text2", "Text3",
-                                  "Command4", "Command5"}));
-}
-
 TEST_F(Startup, ButtonsPlacedOverThePanelShowAboveIt)
 {
     for (const char *name : {"Text1", "Command1", "Command2"}) {

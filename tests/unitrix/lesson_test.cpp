@@ -129,29 +129,6 @@ TEST_F(Lesson, AngleZeroNeverFinishesAndTouchesNoReadOutAfterTheFirst)
     EXPECT_FALSE(form.Timer2.isEnabled());
 }
 
-TEST_F(Lesson, ANumberLeadingTheTextIsTheAngle)
-{
-    enter(QStringLiteral("12abc"));
-    EXPECT_EQ(form.AlphaDeg, 12);
-    EXPECT_EQ(form.P.targetDeg, 12);
-}
-
-TEST_F(Lesson, SpiralBandsPutTheArrowheadAcrossThePreviousPoint)
-{
-    enter(QStringLiteral("400"));
-    for (int i = 0; i < 17; ++i)
-        form.Timer1.tick();  // |t| = 1.7 > π/2: the strokes are set from this tick on
-    const double t = 1.6;
-    const double m = (std::sin(t) + t * std::cos(t)) / (std::cos(t) - t * std::sin(t));
-    const double k = std::sqrt(1 / (1 + m * m));
-    const double prevX = (1.5 + 4) * 0.02 * std::cos(1.5), prevY = (1.5 + 4) * 0.02 * std::sin(1.5);
-    EXPECT_NEAR(form.Line2.X1(), (t + 4) * 0.02 * std::cos(t), 1e-6);
-    EXPECT_NEAR(form.Line2.X2(), prevX + 0.06 * m * k, 1e-6);
-    EXPECT_NEAR(form.Line2.Y2(), prevY - 0.06 * k, 1e-6);
-    EXPECT_NEAR(form.Line3.X2(), prevX - 0.06 * m * k, 1e-6);
-    EXPECT_NEAR(form.Line3.Y2(), prevY + 0.06 * k, 1e-6);
-}
-
 // ---------------------------------------------------------------- read-outs
 
 struct ReadOut {
@@ -328,16 +305,6 @@ TEST_P(OutOfRange, GetsTheMessageAndAnEmptyFocusedEntry)
 INSTANTIATE_TEST_SUITE_P(Entries, OutOfRange,
                          testing::Values(Rejected{"1800.0001"}, Rejected{"-1800.0000000001"}, Rejected{"1e999"},
                                          Rejected{"-99999999999999999999999"}, Rejected{"１９００"}));
-
-TEST_F(Lesson, TheEndsOfTheRangeAreAccepted)
-{
-    for (const char *text : {"1800", "-1800"}) {
-        enter(QString::fromLatin1(text));
-        EXPECT_TRUE(form.Timer1.isEnabled()) << text;
-        window.click("Command2");
-    }
-    EXPECT_TRUE(boxes.shown.empty());
-}
 
 TEST_F(Lesson, AnEmptyEntryStopsTheRowSilently)
 {

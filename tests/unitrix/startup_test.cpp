@@ -94,22 +94,6 @@ TEST_F(Startup, ControlsStartEmptyWithTheirCaptions)
     EXPECT_EQ(std::tuple(form.AlphaDeg, form.AxisCase, form.QFlag), std::tuple(0.0, short(0), short(0)));
 }
 
-TEST_F(Startup, ControlsSitWhereTheDescriptionPutsThem)
-{
-    struct Place {
-        const char *name;
-        QRect geometry;
-    };
-    const Place places[] = {
-        {"Picture1", {24, 56, 337, 337}}, {"Text1", {64, 416, 57, 29}},   {"Command1", {160, 416, 57, 25}},
-        {"Command2", {296, 416, 65, 25}}, {"Command3", {640, 400, 65, 25}}, {"Frame4", {384, 40, 345, 417}},
-        {"Picture5", {392, 304, 73, 25}}, {"Picture6", {464, 304, 25, 25}}, {"Image15", {16, 464, 503, 84}},
-        {"Label4", {240, 24, 81, 25}},    {"Text2", {96, 464, 65, 29}},      {"Picture2", {792, 48, 225, 225}},
-    };
-    for (const auto &[name, geometry] : places)
-        EXPECT_EQ(window.get<QWidget>(name).geometry(), geometry) << name;
-}
-
 TEST_F(Startup, HiddenControlsLieOutsideWhatIsSeenButStayInTheTabOrder)
 {
     const QRect client = window.rect();
