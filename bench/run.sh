@@ -27,14 +27,7 @@ if [ ${#missing[@]} -gt 0 ]; then
     cmake --build "$build" --target "${missing[@]}"
 fi
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+. scripts/scratch.sh
 rows=$work/rows
 : >"$rows"
 : >"$work/notes"

@@ -4,14 +4,7 @@
 
 set -euo pipefail
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+. "$(dirname "${BASH_SOURCE[0]}")/../../scripts/scratch.sh"
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
