@@ -50,7 +50,7 @@ const WindowSpec &form1Description()
             {"Frame1", Kind::Frame, "", 5280, 720, 3615, 2055, with().backColor(ColorRef::fixed(239, 255, 255))},
             {"Image10", Kind::Image, "", 5280, 2880, 3615, 1020, with().pic(asset("instructions.svg")).speaks("操作说明",
              "为了便于观察，α、β、γ的取值范围限定为−1800°≤α、β、γ≤1800°")},
-            {"Image2", Kind::Image, "", 5400, 4080, 3165, 1110, with().pic(asset("emblem.svg")).speaks("出版社标志", "明理教育出版社")},
+            {"Image2", Kind::Image, "", 5400, 4080, 3165, 1110, with().pic(asset("emblem.svg")).speaks("Zentrak 标志", "Zentrak 三角函数课件")},
             // The highlight rectangle just outside the input panel (ends in twips).
             //                                     X1    Y1    X2    Y2
             {"Line10", Kind::Line, "", 5265, 700, 8905, 700, with().foreColor(HighlightColor)},
