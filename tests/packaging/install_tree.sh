@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # `cmake --install` into a fresh prefix gives what a desktop needs: both
-# programs, their menu entries, icons and metainfo, all valid and agreeing on
-# one application id, and each installed binary opens its window.
+# programs, their menu entries, icons, metainfo and man pages, all valid and
+# agreeing on one application id and version, and each installed binary opens
+# its window.
 # usage: install_tree.sh CMAKE BUILD_DIR VERSION
 . "$(dirname "$0")/../e2e/lib.sh"
 repo=$(cd "$(dirname "$0")/../.." && pwd)
@@ -47,6 +48,14 @@ check_program() {  # PROGRAM TITLE
         fail "$metainfo: launchable is not $id.desktop"
     grep -q "<binary>$program</binary>" "$metainfo" || fail "$metainfo: does not provide $program"
     grep -q "<release version=\"$version\"" "$metainfo" || fail "$metainfo: no release entry for $version"
+    # The man pages name the version they describe in their footer, and format
+    # without a warning in a terminal (lintian lets Chinese lines that cannot
+    # be broken pass).
+    for page in share/man/man1/$program.1.gz share/man/zh_CN/man1/$program.1.gz; do
+        zgrep -q "^\.TH ${program^^} 1 .*\"zentrak $version\"" "$page" || fail "$page missing or not for $program $version"
+        local warnings; warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>&1 >/dev/null)
+        [ -z "$warnings" ] || fail "$page: $warnings"
+    done
     # The web site's screenshots are copies of docs/, under the same names.
     local shots; shots=$(grep -o 'https://zentrak.org/screenshots/[^<]*' "$metainfo") || fail "$metainfo: no screenshot"
     for shot in $shots; do
@@ -57,6 +66,8 @@ check_program() {  # PROGRAM TITLE
     kill "$program_pid"; wait "$program_pid" 2>/dev/null || true
 }
 
+zgrep -q "^zentrak ($version) " share/doc/zentrak/changelog.gz ||
+    fail "share/doc/zentrak/changelog.gz missing or without an entry for $version"
 start_display
 check_program unitrix Zentrak
 check_program angulon Rotavel
