@@ -24,7 +24,7 @@ cmake --build build-asan -j2
     export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:check_initialization_order=1:strict_init_order=1
     export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
     export LSAN_OPTIONS=suppressions=$PWD/../tests/lsan.supp:print_suppressions=0
-    ctest --output-on-failure -j "$(nproc)" -E '^e2e\.'
+    ctest --output-on-failure -j "$(nproc)" -E '^(e2e|packaging)\.'
 )
 
 # Fuzzing, bounded; the command for a longer run is in tests/fuzz/numbers_fuzz.cpp.

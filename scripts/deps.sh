@@ -4,7 +4,7 @@
 BUILD_PACKAGES="cmake g++ ninja-build qt6-base-dev qt6-svg-dev qt6-translations-l10n
   fonts-liberation fonts-noto-cjk"
 TEST_PACKAGES="libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick x11-utils
-  clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev"
+  clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev lintian"
 
 ensure_packages() {
     local missing=()
