@@ -1,5 +1,7 @@
 #include "controls.h"
 
+#include "edges.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -20,11 +22,9 @@ void Frame::paintBorder(QPainter &painter)
     const int top = metrics.height() / 2;
     if (etched_) {
         // A groove: a dark line with a light one just below and right of it.
-        const QRect box = rect().adjusted(0, top, -2, -2);
-        painter.setPen(palette().color(QPalette::Light));
-        painter.drawRect(box.translated(1, 1));
-        painter.setPen(palette().color(QPalette::Mid));
-        painter.drawRect(box);
+        const QRect box = rect().adjusted(0, top, -1, -1);
+        outline(painter, box.translated(1, 1), palette().color(QPalette::Light));
+        outline(painter, box, palette().color(QPalette::Mid));
     }
     if (caption_.isEmpty())
         return;
@@ -82,10 +82,8 @@ void Image::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     picture_.paint(p, QPointF(0, 0));
-    if (highlighted_) {
-        p.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
-        p.drawRect(rect().adjusted(0, 0, -1, -1));
-    }
+    if (highlighted_)
+        focusMark(p, rect(), palette().color(QPalette::Highlight));
 }
 
 void Image::mousePressEvent(QMouseEvent *event) { gesture_.press(event); }
@@ -107,11 +105,8 @@ void PictureButton::paintEvent(QPaintEvent *)
     const Picture &face = !isEnabled() ? disabled_ : isDown() ? down_ : up_;
     const QSize size = face.size();
     face.paint(p, QPointF((width() - size.width()) / 2.0, (height() - size.height()) / 2.0));
-    if (hasFocus()) {
-        QPen dots(palette().color(QPalette::WindowText), 1, Qt::DotLine);
-        p.setPen(dots);
-        p.drawRect(rect().adjusted(2, 2, -3, -3));
-    }
+    if (hasFocus())
+        focusMark(p, rect().adjusted(2, 2, -2, -2), palette().color(QPalette::WindowText));
 }
 
 void PictureButton::keyPressEvent(QKeyEvent *event)

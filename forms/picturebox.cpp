@@ -1,6 +1,7 @@
 #include "picturebox.h"
 
 #include "controls.h"
+#include "edges.h"
 #include "events.h"
 
 #include <QFontMetricsF>
@@ -157,8 +158,11 @@ const QImage &PictureBox::drawing() const
 QPen PictureBox::pen(Color color) const
 {
     // Aliased and one logical pixel wide: drawn again on itself a segment is the
-    // same pixels, and joints of a traced mark show no darker beads.
-    return QPen(toQColor(color), 1, penStyle(DrawStyle), Qt::SquareCap);
+    // same pixels, and joints of a traced mark show no darker beads. Dots keep
+    // flat ends: a square cap would stretch each dot by a pen width, which at a
+    // device pixel ratio of 2 turns a dotted line into dashes.
+    const Qt::PenStyle style = penStyle(DrawStyle);
+    return QPen(toQColor(color), 1, style, style == Qt::SolidLine ? Qt::SquareCap : Qt::FlatCap);
 }
 
 // After a drawing call: repaint what changed; outside an event (tests, tools)
@@ -210,14 +214,37 @@ void PictureBox::circle(float x, float y, float r, Color color)
     drawn(QRectF(centre - QPointF(radius, radius), centre + QPointF(radius, radius)));
 }
 
-void PictureBox::Print(const QString &text)
+QFont PictureBox::printFont() const
 {
-    record({DrawCall::Op::Print, CurrentX, CurrentY, 0, 0, fore(), 0, text, FontItalic});
     QFont font = font_;
     font.setItalic(FontItalic);
     // Aliased like the lines, so a text printed again on itself (a timer at
     // angle 0 does so every tick) does not grow bolder.
     font.setStyleStrategy(QFont::NoAntialias);
+    return font;
+}
+
+float PictureBox::ScaleLeft() const { return scaleWidth_ == 0 ? 0 : scaleLeft_; }
+
+float PictureBox::ScaleWidth() const
+{
+    return scaleWidth_ == 0 ? float(clientArea().width() * TwipsPerPixel) : scaleWidth_;
+}
+
+float PictureBox::PixelWidth() const { return ScaleWidth() / std::max(clientArea().width(), 1); }
+
+float PictureBox::TextWidth(const QString &text) const
+{
+    const QFontMetricsF metrics(printFont());
+    // An italic or overhanging last letter may reach past the advance.
+    const qreal pixels = std::max(metrics.horizontalAdvance(text), metrics.boundingRect(text).right());
+    return float(pixels * PixelWidth());
+}
+
+void PictureBox::Print(const QString &text)
+{
+    record({DrawCall::Op::Print, CurrentX, CurrentY, 0, 0, fore(), 0, text, FontItalic});
+    const QFont font = printFont();
     const QFontMetricsF metrics(font);
     const QPointF topLeft = toPixel(CurrentX, CurrentY) - clientArea().topLeft();
     if (finite({CurrentX, CurrentY}) && onRasterScale(topLeft, topLeft)) {
@@ -229,7 +256,7 @@ void PictureBox::Print(const QString &text)
     }
     // The next Print starts a new line at the left edge.
     const double unitsPerPixel = scaleHeight_ == 0 ? TwipsPerPixel : scaleHeight_ / clientArea().height();
-    CurrentX = scaleWidth_ == 0 ? 0 : scaleLeft_;
+    CurrentX = ScaleLeft();
     CurrentY = float(CurrentY + metrics.height() * unitsPerPixel);
 }
 
@@ -252,31 +279,16 @@ void PictureBox::paintDrawing(QPainter &painter, const QRect &)
 void PictureBox::paintBorder(QPainter &painter)
 {
     // Only a box that answers keys shows where the keyboard is.
-    if (hasFocus() && (property("formsClickable").toBool() || !choices().isEmpty())) {
-        painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DotLine));
-        painter.drawRect(clientArea().adjusted(0, 0, -1, -1));
-    }
-    if (border_ == Border::None)
-        return;
+    if (hasFocus() && (property("formsClickable").toBool() || !choices().isEmpty()))
+        focusMark(painter, clientArea(), palette().color(QPalette::Highlight));
     const QRect r = rect();
-    if (border_ == Border::Flat) {
-        painter.setPen(palette().color(QPalette::Dark));
-        painter.drawRect(r.adjusted(0, 0, -1, -1));
-        return;
+    if (border_ == Border::Flat)
+        outline(painter, r, palette().color(QPalette::Dark));
+    if (border_ == Border::Sunken) {
+        // A classic sunken 3D edge: shadow outside top-left, light outside bottom-right.
+        bevel(painter, r, palette().color(QPalette::Mid), palette().color(QPalette::Light));
+        bevel(painter, r.adjusted(1, 1, -1, -1), palette().color(QPalette::Shadow), palette().color(QPalette::Midlight));
     }
-    // A classic sunken 3D edge: shadow outside top-left, light outside bottom-right.
-    const QColor shadow = palette().color(QPalette::Mid), dark = palette().color(QPalette::Shadow);
-    const QColor light = palette().color(QPalette::Light), midlight = palette().color(QPalette::Midlight);
-    auto edge = [&](QRect box, QColor topLeft, QColor bottomRight) {
-        painter.setPen(topLeft);
-        painter.drawLine(box.topLeft(), box.topRight());
-        painter.drawLine(box.topLeft(), box.bottomLeft());
-        painter.setPen(bottomRight);
-        painter.drawLine(box.bottomLeft(), box.bottomRight());
-        painter.drawLine(box.topRight(), box.bottomRight());
-    };
-    edge(r.adjusted(0, 0, -1, -1), shadow, light);
-    edge(r.adjusted(1, 1, -2, -2), dark, midlight);
 }
 
 } // namespace forms

@@ -45,6 +45,12 @@ public:
     void Circle(float x, float y, float r) { circle(x, y, r, fore()); }
     void Circle(float x, float y, float r, Color color) { circle(x, y, r, color); }
     void Print(const QString &text);  // top-left at (CurrentX, CurrentY)
+    // The drawing area across, and the width of a text as Print would draw it
+    // and of one logical pixel, all in user units.
+    float ScaleLeft() const;
+    float ScaleWidth() const;
+    float TextWidth(const QString &text) const;
+    float PixelWidth() const;
     void Cls();
 
     int heightTwips() const { return height() * TwipsPerPixel; }
@@ -83,6 +89,7 @@ private:
     void drawn(const QRectF &rasterRect);
     QPen pen(Color color) const;
     int borderWidth() const;
+    QFont printFont() const;
     QList<class Image *> choices() const;
     void highlight(int index);
 

@@ -109,6 +109,7 @@ private:
     void land(Figure &figure);
     void finishP();
     void finishQ(Turn direction);
+    void printCoordinates(const QString &text, double x, double y);
 };
 
 } // namespace unitrix

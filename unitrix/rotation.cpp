@@ -46,6 +46,17 @@ std::optional<QString> tangentOf(const QLabel &sine, const QLabel &cosine)
 
 const QString Undefined = QStringLiteral("不存在");
 
+// Q's coordinates as the chosen formula writes them; none before a choice.
+QString coordinatesOfQ(short formulaType)
+{
+    switch (formulaType) {
+    case 1: return QStringLiteral("Q(-cosa,-sina)");
+    case 2: return QStringLiteral("Q(-cosa,sina)");
+    case 3: return QStringLiteral("Q(cosa,-sina)");
+    default: return {};
+    }
+}
+
 } // namespace
 
 // One tick: steps the ray and traces one piece of the mark. Tells whether the
@@ -158,15 +169,26 @@ void Form1::Timer2_Timer()
 {
     if (const auto arrived = turn(Q))
         finishQ(*arrived);
-    // 180°−α with α = 180: OQ does not turn, and Q is shown on every tick.
-    if (Q.targetDeg == 0 && FormulaType == 2) {
+    // OQ at 0° (180°−α with α = 180, 180°+α with α = −180) does not turn, and
+    // Q is shown on every tick.
+    if (Q.targetDeg == 0 && (FormulaType == 1 || FormulaType == 2)) {
         Label12.setText(Format(std::sin(0.0)));
         Label13.setText(Format(std::cos(0.0)));
         Label14.setText(Format(std::tan(0.0)));
-        Picture1.CurrentX = 1.5;
-        Picture1.CurrentY = 0.2;
-        Picture1.Print(QStringLiteral("Q(-cosa,sina)"));
+        printCoordinates(coordinatesOfQ(FormulaType), 1.5, 0.2);
     }
+}
+
+// A coordinate text stands whole inside the canvas: where its place would cut
+// it at an edge, it moves sideways just enough, 3 pixels clear of the edge.
+void Form1::printCoordinates(const QString &text, double x, double y)
+{
+    const double margin = 3 * Picture1.PixelWidth();
+    const double left = Picture1.ScaleLeft() + margin;
+    const double right = Picture1.ScaleLeft() + Picture1.ScaleWidth() - margin - Picture1.TextWidth(text);
+    Picture1.CurrentX = float(std::max(left, std::min(x, right)));
+    Picture1.CurrentY = float(y);
+    Picture1.Print(text);
 }
 
 void Form1::Timer3_Timer()
@@ -188,9 +210,7 @@ void Form1::finishP()
     Picture1.Line(x, y, 0, y);
     Picture1.Line(x, y, x, 0);
     Picture1.Circle(x, y, 0.02, 255);
-    Picture1.CurrentX = 1.5 * P.cosine;
-    Picture1.CurrentY = y;
-    Picture1.Print(QStringLiteral("P(cosa,sina)"));
+    printCoordinates(QStringLiteral("P(cosa,sina)"), 1.5 * P.cosine, y);
 
     Label4.setText(Format(std::sin(a)));
     Label6.setText(Format(std::cos(a)));
@@ -225,14 +245,8 @@ void Form1::finishQ(Turn direction)
     Picture1.Line(x, y, 0, y);
     Picture1.Line(x, y, x, 0);
     Picture1.Circle(x, y, 0.03, 255);
-    Picture1.CurrentY = y;
-    Picture1.CurrentX = direction == Turn::Forward ? 1.8 * Q.cosine - 0.5 : 1.8 * Q.cosine;
-    switch (FormulaType) {
-    case 1: Picture1.Print(QStringLiteral("Q(-cosa,-sina)")); break;
-    case 2: Picture1.Print(QStringLiteral("Q(-cosa,sina)")); break;
-    case 3: Picture1.Print(QStringLiteral("Q(cosa,-sina)")); break;
-    default: break;
-    }
+    if (const QString text = coordinatesOfQ(FormulaType); !text.isEmpty())
+        printCoordinates(text, direction == Turn::Forward ? 1.8 * Q.cosine - 0.5 : 1.8 * Q.cosine, y);
 
     const double w = (Q.targetDeg * 3.14159) / 180;
     Label12.setText(Format(std::sin(w)));

@@ -38,7 +38,7 @@ TEST_F(Keyboard, PicturesSpeakChinese)
     };
     const Spoken table[] = {
         {"Command3", "退出", QAccessible::Button}, {"Image1", "Rotavel", QAccessible::Graphic},
-        {"Image10", "操作说明", QAccessible::Graphic}, {"Image2", "出版社标志", QAccessible::Graphic},
+        {"Image10", "操作说明", QAccessible::Graphic}, {"Image2", "Zentrak 标志", QAccessible::Graphic},
         {"Image5", "β=", QAccessible::Graphic}, {"Picture1", "坐标平面", QAccessible::Canvas},
     };
     for (const auto &[control, name, role] : table) {
