@@ -1,6 +1,7 @@
 #include "accessibility.h"
 
 #include <QAccessibleWidget>
+#include <QLabel>
 #include <QMetaObject>
 #include <QWidget>
 
@@ -45,6 +46,38 @@ public:
     }
 };
 
+// A label. One that a caption labels (its buddy) is a read-out: a bare number
+// means nothing to a pupil who hears it, so its name is the caption and the
+// value, or that there is none yet. Qt announces the change whenever the text
+// changes, as the label has no accessible name of its own.
+class LabelAccessible : public QAccessibleWidget {
+public:
+    explicit LabelAccessible(QLabel *label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind != QAccessible::Name || !label()->accessibleName().isEmpty())
+            return QAccessibleWidget::text(kind);
+        const auto captions = relations(QAccessible::Label);
+        if (captions.isEmpty())
+            return label()->text();
+        const QString value = label()->text().isEmpty() ? QStringLiteral("无数值") : label()->text();
+        return captions.first().first->text(QAccessible::Name) + u' ' + value;
+    }
+
+    // A caption says which read-out it labels, as Qt's own label interface does.
+    QList<QPair<QAccessibleInterface *, QAccessible::Relation>> relations(QAccessible::Relation match) const override
+    {
+        auto found = QAccessibleWidget::relations(match);
+        if ((match & QAccessible::Labelled) && label()->buddy())
+            found.append({QAccessible::queryAccessibleInterface(label()->buddy()), QAccessible::Labelled});
+        return found;
+    }
+
+private:
+    QLabel *label() const { return static_cast<QLabel *>(widget()); }
+};
+
 QAccessibleInterface *factory(const QString &className, QObject *object)
 {
     auto *widget = qobject_cast<QWidget *>(object);
@@ -54,6 +87,8 @@ QAccessibleInterface *factory(const QString &className, QObject *object)
         return new QAccessibleWidget(widget, QAccessible::Grouping);
     if (className == QLatin1String("forms::Image") || className == QLatin1String("forms::PictureBox"))
         return new PictureAccessible(widget);
+    if (className == QLatin1String("forms::Label"))
+        return new LabelAccessible(static_cast<QLabel *>(widget));
     return nullptr;
 }
 

@@ -1,5 +1,5 @@
-// What a screen reader hears of the controls Qt has no accessible kind for:
-// pictures, picture boxes and frames.
+// What a screen reader hears of the controls Qt has no accessible kind for
+// (pictures, picture boxes and frames) and of the labels that read out values.
 #pragma once
 
 namespace forms {

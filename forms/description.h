@@ -33,6 +33,7 @@ struct Props {
     int lineWidth = 1;         // line objects, in pixels
     QString accessibleName, accessibleDescription;  // for screen readers
     QAccessible::Role role = QAccessible::NoRole;     // NoRole: by kind
+    QString captionLabel;  // a label of the same container that says what this label's value is
 
     Props &text(QString s) { caption = std::move(s); return *this; }
     Props &backColor(ColorRef c) { back = c; return *this; }
@@ -60,6 +61,7 @@ struct Props {
         role = as;
         return *this;
     }
+    Props &labelledBy(QString label) { captionLabel = std::move(label); return *this; }
 };
 
 inline Props with() { return {}; }

@@ -109,6 +109,9 @@ void Form::build(const WindowSpec &spec)
             colors.setColor(QPalette::Window, colorOr(p.back, palette, QPalette::Window));
             label->setPalette(colors);
             label->setAutoFillBackground(!p.transparent);
+            // The caption, listed before, becomes the label a screen reader names this one by.
+            if (!p.captionLabel.isEmpty())
+                get<QLabel>(p.captionLabel).setBuddy(label);
             widget = label;
             break;
         }
@@ -157,15 +160,15 @@ void Form::build(const WindowSpec &spec)
     }
 
     // Windowed controls listed earlier lie on top; labels and images lie on
-    // their container's surface, below every windowed control.
-    for (auto &children : stacks) {
-        for (auto it = children.rbegin(); it != children.rend(); ++it)
+    // their container's surface, below every windowed control, in listed
+    // order from the bottom up: the order a screen reader reads them in.
+    for (auto &children : stacks)
+        for (auto it = children.rbegin(); it != children.rend(); ++it) {
             if (it->second)
                 it->first->raise();
-        for (auto &[child, windowed] : children)
-            if (!windowed)
-                child->lower();
-    }
+            else
+                it->first->lower();
+        }
 
     for (auto &[index, widget] : byTabIndex) {
         if (widget->focusPolicy() == Qt::NoFocus)

@@ -86,19 +86,20 @@ const WindowSpec &form1Description()
              with().foreColor(ColorRef::fixed(0, 0, 192)).withFont(TimesNewRoman(14.25)).tab(13).speaks("图3的角（度）", "图3要转到的角")},
             {"Command5", Kind::CommandButton, "Frame1", 2640, 7440, 735, 375, with().text("确定").tab(15)},
 
-            // Frame4: the read-outs, a caption label and a value label a row.
+            // Frame4: the read-outs, a caption label and a value label a row; the caption
+            // is what a screen reader names the value by.
             {"Label3", Kind::Label, "Frame4", 120, 480, 3015, 375, captionLabel().text("以OP为终边的角的正弦")},
-            {"Label4", Kind::Label, "Frame4", 3600, 360, 1215, 375, valueLabel(PSide)},
+            {"Label4", Kind::Label, "Frame4", 3600, 360, 1215, 375, valueLabel(PSide).labelledBy("Label3")},
             {"Label5", Kind::Label, "Frame4", 120, 960, 3015, 375, captionLabel().text("以OP为终边的角的余弦")},
-            {"Label6", Kind::Label, "Frame4", 3600, 840, 1215, 375, valueLabel(PSide)},
+            {"Label6", Kind::Label, "Frame4", 3600, 840, 1215, 375, valueLabel(PSide).labelledBy("Label5")},
             {"Label7", Kind::Label, "Frame4", 120, 1440, 3015, 375, captionLabel().text("以OP为终边的角的正切")},
-            {"Label8", Kind::Label, "Frame4", 3600, 1320, 1215, 375, valueLabel(PSide)},
+            {"Label8", Kind::Label, "Frame4", 3600, 1320, 1215, 375, valueLabel(PSide).labelledBy("Label7")},
             {"Label9", Kind::Label, "Frame4", 120, 2400, 3855, 375, captionLabel().text("以OQ为终边的角的正弦")},
-            {"Label12", Kind::Label, "Frame4", 3840, 2280, 1215, 375, valueLabel(QSide)},
+            {"Label12", Kind::Label, "Frame4", 3840, 2280, 1215, 375, valueLabel(QSide).labelledBy("Label9")},
             {"Label10", Kind::Label, "Frame4", 120, 2880, 3855, 375, captionLabel().text("以OQ为终边的角的余弦")},
-            {"Label13", Kind::Label, "Frame4", 3840, 2760, 1215, 375, valueLabel(QSide)},
+            {"Label13", Kind::Label, "Frame4", 3840, 2760, 1215, 375, valueLabel(QSide).labelledBy("Label10")},
             {"Label11", Kind::Label, "Frame4", 120, 3360, 3855, 375, captionLabel().text("以OQ为终边的角的正切")},
-            {"Label14", Kind::Label, "Frame4", 3840, 3240, 1215, 375, valueLabel(QSide)},
+            {"Label14", Kind::Label, "Frame4", 3840, 3240, 1215, 375, valueLabel(QSide).labelledBy("Label11")},
             {"Label15", Kind::Label, "Frame4", 120, 4080, 1575, 375,
              with().transparentBack().foreColor(Red).withFont(SongTi(12)).text("选择公式类型")},
 
