@@ -41,7 +41,7 @@ const WindowSpec &form1Description()
             {"Image1", Kind::Image, "", 5280, 120, 1425, 360, with().pic(asset("title.svg")).speaks("Rotavel", "程序标题")},
             {"Text1", Kind::TextBox, "", 5760, 840, 975, 360,
              with().withFont(TimesNewRoman(10.5)).tab(2).speaks("角α（度）", "黑色射线转过的角")},
-            {"Command1", Kind::CommandButton, "", 7200, 840, 735, 375, with().text("确定").tab(3)},
+            {"Command1", Kind::CommandButton, "", 7200, 840, 735, 375, with().text("确定").tab(3).speaks("确定", "黑色射线转过角α")},
             {"Command2", Kind::CommandButton, "", 8040, 2280, 735, 375, with().text("清除").tab(4)},
             {"Command3", Kind::PictureButton, "", 8040, 4320, 735, 375,
              with().faces(asset("exit_up.svg"), asset("exit_down.svg"), asset("exit_disabled.svg")).tab(5)
@@ -64,10 +64,10 @@ const WindowSpec &form1Description()
             // The input panel: a row for each angle (the α entry lies on the window, above it).
             {"Text2", Kind::TextBox, "Frame1", 480, 645, 975, 390,
              with().foreColor(ColorRef::fixed(0, 192, 0)).withFont(TimesNewRoman(10.5)).tab(7).speaks("角β（度）", "绿色射线转过的角")},
-            {"Command4", Kind::CommandButton, "Frame1", 1920, 650, 735, 375, with().text("确定").tab(9)},
+            {"Command4", Kind::CommandButton, "Frame1", 1920, 650, 735, 375, with().text("确定").tab(9).speaks("确定", "绿色射线转过角β")},
             {"Text3", Kind::TextBox, "Frame1", 480, 1200, 975, 390,
              with().foreColor(ColorRef::fixed(0, 0, 192)).withFont(TimesNewRoman(10.5)).tab(8).speaks("角γ（度）", "蓝色射线转过的角")},
-            {"Command5", Kind::CommandButton, "Frame1", 1920, 1200, 735, 375, with().text("确定").tab(10)},
+            {"Command5", Kind::CommandButton, "Frame1", 1920, 1200, 735, 375, with().text("确定").tab(10).speaks("确定", "蓝色射线转过角γ")},
             {"Image4", Kind::Image, "Frame1", 120, 240, 300, 120, with().pic(asset("alpha_eq.svg")).speaks("α=", "角α")},
             {"Image7", Kind::Image, "Frame1", 1500, 120, 135, 135, with().pic(asset("degree.svg")).speaks("度", "角的单位")},
             {"Image5", Kind::Image, "Frame1", 120, 720, 300, 210, with().pic(asset("beta_eq.svg")).speaks("β=", "角β")},
