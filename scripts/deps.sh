@@ -4,7 +4,8 @@
 BUILD_PACKAGES="cmake g++ ninja-build qt6-base-dev qt6-svg-dev qt6-translations-l10n
   fonts-liberation fonts-noto-cjk"
 TEST_PACKAGES="libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick x11-utils
-  clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev lintian"
+  clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev lintian
+  python3-pyatspi at-spi2-core dbus-daemon"
 
 ensure_packages() {
     local missing=()
