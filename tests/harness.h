@@ -1,82 +1,132 @@
-// Helpers for driving a window headless: a recorder in place of the message
-// box, timers fired tick by tick, and the canvas's recorded drawing.
+// Driving a window headless: the message box recorded instead of shown, timers
+// fired tick by tick, keys, the canvas's drawing as text, and an animation's
+// run told as a pupil sees it.
 #pragma once
 
 #include "forms/events.h"
-#include "forms/picturebox.h"
-#include "forms/timer.h"
+#include "forms/form.h"
 
-#include <QString>
+#include <QApplication>
+#include <QKeyEvent>
 #include <cmath>
-#include <ostream>
-#include <vector>
+#include <gtest/gtest.h>
 
-namespace forms {
-inline void PrintTo(const DrawCall &c, std::ostream *os)
-{
-    static const char *ops[] = {"Scale", "Line", "Circle", "Print", "Cls"};
-    *os << ops[int(c.op)] << '(' << c.x1 << ", " << c.y1 << ", " << c.x2 << ", " << c.y2 << " colour " << c.color
-        << " style " << c.style;
-    if (c.op == DrawCall::Op::Print)
-        *os << " \"" << c.text.toStdString() << '"' << (c.italic ? " italic" : "");
-    *os << ')';
-}
-} // namespace forms
+inline void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QStringList &s, std::ostream *os) { PrintTo(s.join(" | "), os); }
 
 namespace testing_support {
 
-// Canvases record their drawing from the moment they are built, as long as
-// this lives; declare it before the window under test.
+// Canvases record their drawing from the moment they are built while this lives.
 struct RecordingFromStart {
     RecordingFromStart() { forms::PictureBox::recordNewCanvases(true); }
     ~RecordingFromStart() { forms::PictureBox::recordNewCanvases(false); }
 };
 
+// Each box as "title: prompt (style)".
 struct MessageBoxes {
-    struct Shown {
-        QString prompt;
-        int style;
-        QString title;
-    };
-    std::vector<Shown> shown;
-
+    QStringList shown;
     MessageBoxes()
     {
-        forms::setMsgBoxHook([this](const QString &prompt, int style, const QString &title) {
-            shown.push_back({prompt, style, title});
+        forms::setMsgBoxHook([this](const QString &p, int style, const QString &t) {
+            shown << QStringLiteral("%1: %2 (%3)").arg(t, p).arg(style);
         });
     }
     ~MessageBoxes() { forms::setMsgBoxHook({}); }
 };
+inline const QString RangeMessage = QStringLiteral("提示: 角度超出规定范围，请重新输入。 (48)");
 
-// Fires ticks until the timer switches itself off; the count of ticks it
-// took, or -1 when it was still running after `limit` ticks.
+// Ticks until the timer switches itself off: their count, or -1 past limit.
 inline int runToEnd(forms::Timer &timer, int limit = 2000)
 {
-    for (int n = 1; n <= limit; ++n) {
-        timer.tick();
-        if (!timer.isEnabled())
+    for (int n = 1; n <= limit; ++n)
+        if (timer.tick(), !timer.isEnabled())
             return n;
-    }
     return -1;
 }
 
-inline std::vector<forms::DrawCall> linesIn(const std::vector<forms::DrawCall> &calls)
+// A key pressed and released where the focus is, or on a given widget.
+inline void press(int key, const QString &text = {}, Qt::KeyboardModifiers modifiers = {}, QWidget *on = nullptr)
 {
-    std::vector<forms::DrawCall> lines;
-    for (const auto &call : calls)
-        if (call.op == forms::DrawCall::Op::Line)
-            lines.push_back(call);
-    return lines;
+    QWidget *to = on ? on : QApplication::focusWidget();
+    for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+        QKeyEvent event(type, key, modifiers, text);
+        QApplication::sendEvent(to, &event);
+    }
 }
 
-inline bool allFinite(const std::vector<forms::DrawCall> &calls)
+inline QString num(double v) { return QString::number(std::fabs(v) < 1e-9 ? 0.0 : v, 'g', 4); }
+inline QString pt(double x, double y) { return num(x) + ',' + num(y); }
+inline QString ends(const forms::LineObject &l) { return pt(l.X1(), l.Y1()) + ' ' + pt(l.X2(), l.Y2()) + "; "; }
+
+// "L x1,y1 x2,y2", "C x,y r", "text at x,y", "S", "Cls", with a colour other
+// than black, dotted and italic noted.
+inline QString text(const std::vector<forms::DrawCall> &calls)
 {
-    for (const auto &c : calls)
-        for (float v : {c.x1, c.y1, c.x2, c.y2})
-            if (!std::isfinite(v))
-                return false;
-    return true;
+    QStringList out;
+    for (const forms::DrawCall &c : calls) {
+        using Op = forms::DrawCall::Op;
+        QString s = c.op == Op::Cls ? QStringLiteral("Cls")
+            : c.op == Op::Print     ? c.text + " at " + pt(c.x1, c.y1) + (c.italic ? " i" : "")
+            : c.op == Op::Circle    ? "C " + pt(c.x1, c.y1) + ' ' + num(c.x2)
+                                    : (c.op == Op::Scale ? "S " : "L ") + pt(c.x1, c.y1) + ' ' + pt(c.x2, c.y2);
+        out << s + (c.color && c.op != Op::Print ? QStringLiteral(" c%1").arg(c.color) : "") + (c.style ? " dotted" : "");
+    }
+    return out.join("; ");
+}
+
+// Runs an animation (a figure or a row) to its end as its timer would. On every
+// tick its button stays disabled, its ray stands at the angle reached so far
+// (0.1 radian a tick towards deg, or at deg at once when small), the mark grows
+// as one trace whose newest point lies in that direction, and a shown
+// arrowhead starts at that point. Tells the run: ticks, first and last mark
+// point with the mark's look, the tick the arrowhead first shows on and the
+// ends of its strokes at last, where the ray ends, and what else a tick draws.
+template <class Animation>
+QString turn(Animation &a, forms::PictureBox &canvas, double deg, bool small, int limit = 400)
+{
+    const double target = deg * 3.14159 / 180;
+    double t = 0, x = 0, y = 0, x0 = 0, y0 = 0;
+    int ticks = 0, arrow = 0;
+    QString more, look;
+    while (a.timer.isEnabled() && ticks < limit) {
+        canvas.clearRecorded();
+        a.timer.tick();
+        const auto &calls = canvas.recorded();
+        SCOPED_TRACE(QStringLiteral("tick %1: %2").arg(++ticks).arg(text(calls)).toStdString());
+        EXPECT_FALSE(a.button.isEnabled());
+        if (calls.empty() || calls[0].op != forms::DrawCall::Op::Line)
+            return "no mark piece";
+        EXPECT_EQ(pt(calls[0].x2, calls[0].y2), pt(x, y)) << "the mark is one trace";
+        x = calls[0].x1, y = calls[0].y1, look = text({calls[0]}).section(' ', 3);
+        x0 = ticks == 1 ? x : x0, y0 = ticks == 1 ? y : y0;
+        arrow = arrow ? arrow : a.stroke1.X2() != 0 || a.stroke1.Y2() != 0 ? ticks : 0;
+        EXPECT_TRUE(!arrow || pt(a.stroke1.X1(), a.stroke1.Y1()) + pt(a.stroke2.X1(), a.stroke2.Y1()) == pt(x, y) + pt(x, y))
+            << "the arrowhead's tip";
+        if (!a.timer.isEnabled())
+            break;
+        more = ticks == 1 ? text({calls.begin() + 1, calls.end()}) : more;
+        const double at = small ? target : t;
+        EXPECT_EQ(pt(a.ray.X2(), a.ray.Y2()), pt(1.9 * std::cos(at), 1.9 * std::sin(at))) << "ray";
+        EXPECT_NEAR(x * std::sin(t) - y * std::cos(t), 0, 1e-6) << "mark point off the direction";
+        t += target > 0 ? 0.1 : target < 0 ? -0.1 : 0;
+        t = std::fabs(target - t) < 0.1 ? target : t;
+    }
+    QString s = QStringLiteral("%1 ticks, mark %2 to %3").arg(ticks).arg(pt(x0, y0), pt(x, y) + (look.isEmpty() ? "" : ' ' + look));
+    if (arrow)
+        s += QStringLiteral(", arrow %1: %2").arg(arrow).arg(pt(a.stroke1.X2(), a.stroke1.Y2()) + ' ' + pt(a.stroke2.X2(), a.stroke2.Y2()));
+    return s + ", ray " + pt(a.ray.X2(), a.ray.Y2()) + (more.isEmpty() ? "" : ", then " + more);
+}
+
+// Pixels of about a colour in a rectangle of an image.
+inline int count(const QImage &image, const QRect &r, QColor c)
+{
+    int n = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x) {
+            const QColor p = image.pixelColor(x, y);
+            n += std::abs(p.red() - c.red()) + std::abs(p.green() - c.green()) + std::abs(p.blue() - c.blue()) < 60;
+        }
+    return n;
 }
 
 } // namespace testing_support

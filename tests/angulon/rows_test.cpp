@@ -1,245 +1,185 @@
-// The three rows tick by tick: each ray turns through its angle with its own
-// mark and limits, alone or side by side with the others.
+// The angle-formation window headless: start-up, the three rows tick by tick,
+// side by side, bad entries, clear, and the keyboard path.
 #include "form1.h"
 #include "harness.h"
 
-#include <QApplication>
-#include <cmath>
-#include <gtest/gtest.h>
-
-using forms::DrawCall;
-using testing_support::runToEnd;
-using Op = forms::DrawCall::Op;
+using namespace testing_support;
 
 namespace {
 
-const double Rad = 3.14159 / 180;
-
 struct Rows : testing::Test {
-    testing_support::RecordingFromStart recording;
-    testing_support::MessageBoxes boxes;
+    RecordingFromStart recording;
+    MessageBoxes boxes;
     angulon::Form1 form;
     forms::Form &window = form.window();
 
-    angulon::Row &row(char which) { return which == 'a' ? form.Alpha : which == 'b' ? form.Beta : form.Gamma; }
-    void start(char which, const QString &angle)
+    static angulon::Row &row(angulon::Form1 &f, char name) { return name == 'a' ? f.Alpha : name == 'b' ? f.Beta : f.Gamma; }
+    void start(char name, const QString &angle, angulon::Form1 *f = nullptr)
     {
-        angulon::Row &r = row(which);
+        angulon::Row &r = row(f ? *f : form, name);
         r.entry.setText(angle);
-        window.click(which == 'a' ? "Command1" : which == 'b' ? "Command4" : "Command5");
+        r.button.click();
     }
-    static void expectAtAngle(const forms::LineObject &ray, double radians, const std::string &what)
+    void tick(const char *names)
     {
-        EXPECT_NEAR(ray.X2(), 1.9 * std::cos(radians), 1e-6) << what;
-        EXPECT_NEAR(ray.Y2(), 1.9 * std::sin(radians), 1e-6) << what;
+        for (const char *n = names; *n; ++n)
+            row(form, *n).timer.tick();
+    }
+    static QString plane()
+    {
+        QString s = "S -2,2 2,-2; L -2,0 2,0; L 0,-2 0,2";
+        for (const char *tip : {"1.94", "1.95", "1.96", "1.97", "1.98"})
+            s += QString("; L 1.92,0.04 %1,0; L 1.92,-0.035 %1,0; L 0.035,1.92 0,%1; L -0.04,1.92 0,%1").arg(tip);
+        return s + "; x at 1.9,-0.04 i; y at -0.15,2 i; O at -0.15,-0.04 i";
     }
 };
 
-struct RowRun {
+TEST_F(Rows, StartWithThePlane)
+{
+    EXPECT_EQ(window.windowTitle(), "Rotavel");
+    EXPECT_EQ(window.minimumSize(), QSize(610, 350));
+    EXPECT_EQ(window.maximumSize(), QSize(610, 350));
+    EXPECT_EQ(text(form.Picture1.recorded()), plane());
+    EXPECT_EQ(ends(form.Line1) + ends(form.Line6) + ends(form.Line9), "0,0 1.9,0; 0,0 1.9,0; 0,0 1.9,0; ");
+    // The buttons placed over the panel show above it, and the highlight
+    // rectangle (line objects of the window, in twips) frames it.
+    for (const char *name : {"Text1", "Command1", "Command2"})
+        EXPECT_EQ(window.childAt(window.get<QWidget>(name).geometry().center()), &window.get<QWidget>(name));
+    const QImage shown = window.grab().toImage();
+    const QColor highlight = window.palette().color(QPalette::Highlight);
+    EXPECT_GT(count(shown, {360, 46, 230, 2}, highlight), 220) << "top";
+    EXPECT_GT(count(shown, {350, 60, 2, 120}, highlight), 110) << "left";
+}
+
+struct Turned {
     char row;
     double angle;
-    int ticks;
-    float firstX, firstY;  // first mark point; the first piece runs from it to O
-    int arrowFrom;         // tick on which the arrowhead first shows, 0: never
-    float endX = 0, endY = 0;  // ray after the finish, 0/0: at its angle
+    const char *seen;
 };
+void PrintTo(const Turned &t, std::ostream *os) { *os << t.row << ' ' << t.angle; }
+class Runs : public Rows, public testing::WithParamInterface<Turned> {};
 
-void PrintTo(const RowRun &r, std::ostream *os) { *os << r.row << ' ' << r.angle; }
-
-class RowRuns : public Rows, public testing::WithParamInterface<RowRun> {};
-
-TEST_P(RowRuns, TurnMarkAndLandByTheirRowsLimits)
+TEST_P(Runs, TurnMarkAndLandByTheirRowsLimits)
 {
-    const RowRun run = GetParam();
-    angulon::Row &r = row(run.row);
-    start(run.row, QString::number(run.angle));
-    ASSERT_TRUE(r.timer.isEnabled());
-    form.Picture1.clearRecorded();
-    int ticks = 0, arrowFrom = 0;
-    std::vector<DrawCall> firstTick;
-    while (r.timer.isEnabled() && ticks < 400) {
-        r.timer.tick();
-        ++ticks;
-        if (ticks == 1)
-            firstTick = testing_support::linesIn(form.Picture1.recorded());
-        if (!arrowFrom && (r.stroke1.X2() != 0 || r.stroke1.Y2() != 0))
-            arrowFrom = ticks;
-    }
-    EXPECT_EQ(ticks, run.ticks);
-    EXPECT_EQ(arrowFrom, run.arrowFrom);
-    ASSERT_FALSE(firstTick.empty());
-    EXPECT_EQ(std::tuple(firstTick[0].x1, firstTick[0].y1, firstTick[0].x2, firstTick[0].y2),
-              std::tuple(run.firstX, run.firstY, 0.f, 0.f));
-    EXPECT_EQ(firstTick[0].color, r.look.mark);
-    // β and γ draw the x-axis back from O after every piece of the mark.
-    const bool repaired = firstTick.back().x1 == 0 && firstTick.back().x2 == 1 && firstTick.back().color == 0;
-    EXPECT_EQ(repaired, run.row != 'a');
-    if (run.endX == 0 && run.endY == 0)
-        expectAtAngle(r.ray, run.angle * Rad, "ray after the finish");
-    else
-        EXPECT_EQ(std::tuple(r.ray.X2(), r.ray.Y2()), std::tuple(run.endX, run.endY));
-    EXPECT_FALSE(r.button.isEnabled());
+    const auto [name, angle, seen] = GetParam();
+    start(name, QString::number(angle));
+    // Small angles show the ray at once: up to 6 either way for α, 3 for β;
+    // γ up to 6 above and 3 below.
+    const double up = name == 'b' ? 3 : 6, down = name == 'a' ? 6 : 3;
+    EXPECT_EQ(turn(row(form, name), form.Picture1, angle, (angle > 0 && angle <= up) || (angle < 0 && angle >= -down)),
+              seen);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Limits, RowRuns,
-    testing::Values(
-        // α: small up to 6 either way, arc of 0.2 above 6
-        RowRun{'a', 5, 1, 0, 0, 0}, RowRun{'a', 6, 2, 0, 0, 0}, RowRun{'a', -6, 2, 0, 0, 0}, RowRun{'a', 7, 2, 0.2f, 0, 0},
-        RowRun{'a', 30, 6, 0.2f, 0, 5}, RowRun{'a', -30, 6, 0.2f, 0, 5}, RowRun{'a', 45, 8, 0.2f, 0, 5},
-        RowRun{'a', 90, 16, 0.2f, 0, 5, 0, 1.9f}, RowRun{'a', -90, 16, 0.2f, 0, 5, 0, -1.9f},
-        RowRun{'a', 180, 32, 0.2f, 0, 5, -1.9f, 0}, RowRun{'a', 360, 63, 0.2f, 0, 5, 1.9f, 0},
-        RowRun{'a', 90.4, 16, 0.2f, 0, 5, 0, 1.9f}, RowRun{'a', 89.5, 16, 0.2f, 0, 5, 0, 1.9f},
-        RowRun{'a', 361, 64, 0.192f, 0, 17}, RowRun{'a', 1080, 189, 0.288f, 0, 33, 1.9f, 0},
-        RowRun{'a', 1800, 315, 0.288f, 0, 33, 1.9f, 0}, RowRun{'a', -1800, 315, 0.288f, 0, 33, 1.9f, 0},
-        // β: small up to 3 either way, arc of 0.3 above 3; 4 passes its angle in the first step
-        RowRun{'b', 2, 1, 0, 0, 0}, RowRun{'b', 3, 1, 0, 0, 0}, RowRun{'b', -3, 1, 0, 0, 0}, RowRun{'b', 4, 1, 0.3f, 0, 0},
-        RowRun{'b', -4, 1, 0.3f, 0, 0}, RowRun{'b', 5.7, 1, 0.3f, 0, 0}, RowRun{'b', 30, 6, 0.3f, 0, 5},
-        RowRun{'b', 400, 70, 0.2f, 0, 17},
-        // γ: small up to 6 above and 3 below, arc of 0.4 above 3
-        RowRun{'c', 5, 1, 0.4f, 0, 0}, RowRun{'c', -3, 1, 0, 0, 0}, RowRun{'c', -4, 1, 0.4f, 0, 0},
-        RowRun{'c', -5, 1, 0.4f, 0, 0}, RowRun{'c', 30, 6, 0.4f, 0, 5}, RowRun{'c', -1080, 189, 0.312f, 0, 33, 1.9f, 0}));
+const Turned runs[] = {
+    {'a', 5, "1 ticks, mark 0,0 to 0,0, ray 1.893,0.1656"},
+    {'a', 6, "2 ticks, mark 0,0 to 0,0, ray 1.89,0.1986"},
+    {'a', -6, "2 ticks, mark 0,0 to 0,0, ray 1.89,-0.1986"},
+    {'a', 7, "2 ticks, mark 0.2,0 to 0.1985,0.02437, ray 1.886,0.2316"},
+    {'a', 30, "6 ticks, mark 0.2,0 to 0.1732,0.1, arrow 5: 0.2382,0.02959 0.1588,0.01973, ray 1.645,0.95"},
+    {'a', -30, "6 ticks, mark 0.2,0 to 0.1732,-0.1, arrow 5: 0.2382,-0.02959 0.1588,-0.01973, ray 1.645,-0.95"},
+    {'a', 90.4, "16 ticks, mark 0.2,0 to -0.001396,0.2, arrow 5: 0.09192,0.2217 0.06128,0.1478, ray 0,1.9"},
+    {'a', 180, "32 ticks, mark 0.2,0 to -0.2,5.307e-07, arrow 5: -0.2211,0.09346 -0.1474,0.06231, ray -1.9,0"},
+    {'a', 361, "64 ticks, mark 0.192,0 to 0.4944,0.008626, arrow 17: 0.5275,-0.04626 0.4483,-0.0351, ray 1.9,0.03315"},
+    {'a', 1800, "315 ticks, mark 0.288,0 to 1.796,-4.766e-05, arrow 33: 1.818,-0.2084 1.738,-0.2058, ray 1.9,0"},
+    {'b', 3, "1 ticks, mark 0,0 to 0,0 c65280, ray 1.897,0.09944"},
+    {'b', -3, "1 ticks, mark 0,0 to 0,0 c65280, ray 1.897,-0.09944"},
+    {'b', 4, "1 ticks, mark 0.3,0 to 0.3,0 c65280, ray 1.895,0.1325"},
+    {'b', 30, "6 ticks, mark 0.3,0 to 0.2598,0.15 c65280, arrow 5: 0.3374,0.04192 0.258,0.03205, ray 1.645,0.95, "
+              "then L 0,0 1,0"},
+    {'b', 400, "70 ticks, mark 0.2,0 to 0.4206,0.3529 c65280, arrow 17: 0.4355,0.2457 0.5035,0.2879, ray 1.455,1.221, "
+               "then L 0,0 1,0"},
+    {'b', 0, "400 ticks, mark 0,0 to 0,0 c65280, ray 1.9,0, then L 0,0 1,0"},
+    {'c', 5, "1 ticks, mark 0.4,0 to 0.4,0 c16711680, ray 1.893,0.1656"},
+    {'c', -3, "1 ticks, mark 0,0 to 0,0 c16711680, ray 1.897,-0.09944"},
+    {'c', -4, "1 ticks, mark 0.4,0 to 0.4,0 c16711680, ray 1.895,-0.1325"},
+    {'c', 30, "6 ticks, mark 0.4,0 to 0.3464,0.2 c16711680, arrow 5: 0.4366,0.05424 0.3573,0.04438, ray 1.645,0.95, "
+              "then L 0,0 1,0"},
+    {'c', -1080, "189 ticks, mark 0.312,0 to 1.292,2.057e-05 c16711680, arrow 33: 1.23,0.1893 1.31,0.1935, ray 1.9,0, "
+                 "then L 0,0 1,0"},
+    {'c', 1800, "315 ticks, mark 0.312,0 to 1.946,-5.163e-05 c16711680, arrow 33: 1.967,-0.2256 1.887,-0.2231, "
+                "ray 1.9,0, then L 0,0 1,0"}};
+INSTANTIATE_TEST_SUITE_P(Limits, Runs, testing::ValuesIn(runs));
 
-TEST_F(Rows, TheLongestSpiralsEndJustInsideTheCanvas)
+// Each row keeps its own angle: another started, or refused, meanwhile does
+// not steer it. Only α redraws the plane.
+TEST_F(Rows, RowsSideBySideEachKeepTheirCourse)
 {
-    for (auto [which, radius] : {std::pair{'a', 1.796}, std::pair{'c', 1.946}}) {
-        start(which, QStringLiteral("1800"));
-        form.Picture1.clearRecorded();
-        ASSERT_EQ(runToEnd(row(which).timer), 315);
-        const auto lines = testing_support::linesIn(form.Picture1.recorded());
-        const DrawCall &last = which == 'a' ? lines.back() : lines[lines.size() - 2];  // γ repairs the axis last
-        EXPECT_NEAR(std::hypot(last.x1, last.y1), radius, 0.001) << which;
-    }
+    form.Picture1.clearRecorded();
+    start('b', "120");
+    EXPECT_EQ(text(form.Picture1.recorded()), "");
+    start('a', "30");
+    EXPECT_EQ(text(form.Picture1.recorded()), plane());
+    tick("aa");
+    tick("ab");
+    start('c', "5000");
+    EXPECT_EQ(boxes.shown, QStringList{RangeMessage});
+    EXPECT_EQ(form.AngleDeg, 5000);  // the window keeps the last entry
+    start('c', "-135");
+    for (int i = 0; i < 80; ++i)
+        tick("abc");
+    EXPECT_FALSE(form.Timer1.isEnabled() || form.Timer2.isEnabled() || form.Timer3.isEnabled());
+    EXPECT_EQ(ends(form.Line1) + ends(form.Line6) + ends(form.Line9), "0,0 1.645,0.95; 0,0 -0.95,1.645; 0,0 -1.344,-1.344; ");
 }
 
-TEST_F(Rows, AngleZeroTicksUntilCleared)
+TEST_F(Rows, ClearShowsAFreshWindowAndRunsStartAfresh)
 {
-    start('b', QStringLiteral("abc"));
-    EXPECT_EQ(form.AngleDeg, 0);
-    EXPECT_EQ(form.AxisCase, 1);
-    form.Picture1.clearRecorded();
-    EXPECT_EQ(runToEnd(form.Timer2, 50), -1);
-    const auto lines = testing_support::linesIn(form.Picture1.recorded());
-    ASSERT_EQ(lines.size(), 100u);  // a piece of one point at O, and the axis repair, every tick
-    EXPECT_EQ(lines[0], (DrawCall{Op::Line, 0, 0, 0, 0, 65280}));
-    EXPECT_EQ(lines[1], (DrawCall{Op::Line, 0, 0, 1, 0, 0}));
+    angulon::Form1 fresh;
+    start('a', "300");
+    start('c', "-300");
+    start('b', "0");
+    for (int i = 0; i < 10; ++i)
+        tick("abc");
     window.click("Command2");
-    EXPECT_FALSE(form.Timer2.isEnabled());
-}
-
-TEST_F(Rows, OnlyTheAlphaRowRedrawsThePlaneOverTheMarks)
-{
-    form.Picture1.clearRecorded();
-    start('b', QStringLiteral("30"));
-    EXPECT_TRUE(form.Picture1.recorded().empty());
-    start('a', QStringLiteral("30"));
-    ASSERT_EQ(form.Picture1.recorded().size(), 26u);  // Scale, 22 lines, 3 letters; no Cls
-    EXPECT_EQ(form.Picture1.recorded().front().op, Op::Scale);
-}
-
-TEST_F(Rows, CoterminalAnglesSideBySideEachEndAtTheirOwnAngle)
-{
-    start('a', QStringLiteral("30"));
-    form.Timer1.tick();
-    form.Timer1.tick();
-    start('b', QStringLiteral("390"));
-    form.Timer1.tick();
-    form.Timer2.tick();
-    start('c', QStringLiteral("-330"));
-    EXPECT_EQ(form.AngleDeg, -330);  // the window keeps the last entry
-    int ticks = 0;
-    while ((form.Timer1.isEnabled() || form.Timer2.isEnabled() || form.Timer3.isEnabled()) && ++ticks < 500) {
-        form.Timer1.tick();
-        form.Timer2.tick();
-        form.Timer3.tick();
+    EXPECT_EQ(window.grab().toImage(), fresh.window().grab().toImage());
+    EXPECT_FALSE(form.Timer1.isEnabled() || form.Timer2.isEnabled() || form.Timer3.isEnabled());
+    for (char name : {'a', 'b', 'c'}) {
+        start(name, "100");
+        start(name, "100", &fresh);
+        EXPECT_EQ(turn(row(form, name), form.Picture1, 100, false), turn(row(fresh, name), fresh.Picture1, 100, false));
     }
-    expectAtAngle(form.Line1, 30 * Rad, "α");
-    expectAtAngle(form.Line6, 390 * Rad, "β");
-    expectAtAngle(form.Line9, -330 * Rad, "γ");
-    EXPECT_TRUE(testing_support::allFinite(form.Picture1.recorded()));
 }
 
-TEST_F(Rows, ARejectedEntryInAnotherRowDoesNotSteerARunningRay)
-{
-    start('a', QStringLiteral("200"));
-    form.Timer1.tick();
-    start('b', QStringLiteral("5000"));
-    ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].title, QStringLiteral("提示"));
-    EXPECT_EQ(form.AngleDeg, 5000);
-    EXPECT_TRUE(form.Text2.text().isEmpty());
-    EXPECT_TRUE(form.Line6.isVisible());
-    EXPECT_FALSE(form.Timer2.isEnabled());
-    runToEnd(form.Timer1);
-    expectAtAngle(form.Line1, 200 * Rad, "α");
-}
-
-TEST_F(Rows, ClearStopsEveryRowAndTheNextRunStartsFromTheXAxis)
-{
-    start('a', QStringLiteral("300"));
-    start('c', QStringLiteral("-300"));
-    for (int i = 0; i < 10; ++i) {
-        form.Timer1.tick();
-        form.Timer3.tick();
-    }
-    form.Picture1.clearRecorded();
-    window.click("Command2");
-    for (forms::Timer *timer : {&form.Timer1, &form.Timer2, &form.Timer3})
-        EXPECT_FALSE(timer->isEnabled());
-    for (forms::LineObject *ray : {&form.Line1, &form.Line6, &form.Line9}) {
-        EXPECT_FALSE(ray->isVisible());
-        EXPECT_EQ(std::tuple(ray->X2(), ray->Y2()), std::tuple(1.9f, 0.f));
-    }
-    EXPECT_TRUE(form.Line2.isVisible()) << "strokes keep their visibility";
-    EXPECT_EQ(std::tuple(form.Line2.X1(), form.Line2.X2(), form.Line7.Y2()), std::tuple(0.f, 0.f, 0.f));
-    EXPECT_EQ(form.Picture1.recorded().front().op, Op::Cls);
-    EXPECT_EQ(form.Picture1.recorded().size(), 27u);
-    EXPECT_TRUE(form.Command1.isEnabled());
-    EXPECT_TRUE(form.Text1.text().isEmpty());
-
-    start('c', QStringLiteral("100"));
-    form.Picture1.clearRecorded();
-    form.Timer3.tick();
-    EXPECT_EQ(std::tuple(form.Line9.X2(), form.Line9.Y2()), std::tuple(1.9f, 0.f));
-    const auto first = testing_support::linesIn(form.Picture1.recorded());
-    EXPECT_EQ(std::tuple(first[0].x1, first[0].y1, first[0].x2, first[0].y2), std::tuple(0.4f, 0.f, 0.f, 0.f));
-}
-
-struct Entry {
-    const char *text;
-    bool rejected;
-};
-
-void PrintTo(const Entry &e, std::ostream *os) { *os << '"' << e.text << '"'; }
-
-class RangeCheck : public Rows, public testing::WithParamInterface<Entry> {};
-
-TEST_P(RangeCheck, AcceptsUpToEighteenHundredEitherWay)
+TEST_F(Rows, AnAngleBeyondTheRangeIsRefusedWithTheMessage)
 {
     window.show();
     QApplication::setActiveWindow(&window);
-    start('c', QString::fromUtf8(GetParam().text));
-    EXPECT_EQ(boxes.shown.size(), GetParam().rejected ? 1u : 0u);
-    EXPECT_EQ(form.Timer3.isEnabled(), !GetParam().rejected);
-    if (GetParam().rejected) {
-        EXPECT_TRUE(form.Text3.text().isEmpty());
+    for (const char *angle : {"1800.000001", "-1800.5", "1e400", "－２０００"}) {
+        start('c', angle);
+        EXPECT_EQ(boxes.shown, QStringList{RangeMessage}) << angle;
         EXPECT_EQ(QApplication::focusWidget(), &form.Text3);
+        EXPECT_TRUE(form.Text3.text().isEmpty() && !form.Timer3.isEnabled() && form.Line9.isVisible());
+        boxes.shown.clear();
     }
+    for (const char *angle : {"1800", "-1800", " "}) {
+        start('c', angle);
+        EXPECT_TRUE(form.Timer3.isEnabled() && boxes.shown.isEmpty()) << angle;
+    }
+    start('a', "");  // an empty entry shows the ray and starts nothing
+    EXPECT_TRUE(form.Line1.isVisible() && !form.Timer1.isEnabled() && !form.Line2.isVisible());
 }
 
-INSTANTIATE_TEST_SUITE_P(Entries, RangeCheck,
-                         testing::Values(Entry{"1800", false}, Entry{"-1800", false}, Entry{" ", false},
-                                         Entry{"1800.000001", true}, Entry{"-1800.5", true}, Entry{"1e400", true},
-                                         Entry{"－２０００", true}));
-
-TEST_F(Rows, AnEmptyEntryShowsTheRayAndStopsTheRow)
+TEST_F(Rows, EveryRowClearAndExitByKeysAlone)
 {
-    start('a', QStringLiteral("40"));
-    form.Text1.clear();
-    window.click("Command1");
-    EXPECT_FALSE(form.Timer1.isEnabled());
-    EXPECT_TRUE(form.Line1.isVisible());
-    EXPECT_TRUE(boxes.shown.empty());
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QStringList order{QApplication::focusWidget()->objectName()};
+    for (int i = 0; i < 8; ++i) {
+        press(Qt::Key_Tab);
+        order << QApplication::focusWidget()->objectName();
+    }
+    EXPECT_EQ(order.join(' '), "Picture1 Text1 Command1 Command2 Command3 Text2 Text3 Command4 Command5");
+    form.Text3.setText("-60");
+    press(Qt::Key_Space, " ");
+    EXPECT_TRUE(form.Timer3.isEnabled());
+    form.Text1.setFocus();
+    press(0, "4"), press(0, "5"), press(Qt::Key_Tab), press(Qt::Key_Return);
+    EXPECT_EQ(turn(form.Alpha, form.Picture1, 45, false).left(8), "8 ticks,");
+    form.Command2.setFocus();
+    press(Qt::Key_Space, " ");
+    EXPECT_FALSE(form.Timer3.isEnabled() || form.Line9.isVisible());
+    form.Command3.setFocus();
+    press(Qt::Key_Return);
+    EXPECT_TRUE(window.hasEnded());
 }
 
 } // namespace

@@ -1,471 +1,311 @@
-// The lesson tick by tick: P turns to α and is marked, Q turns to the angle of
-// the chosen formula and is marked, with the read-outs in between.
+// The reduction-formula window headless: start-up, a lesson tick by tick with
+// its read-outs and marks, the hidden figures, bad entries, reset, and the
+// keyboard and screen-reader paths.
 #include "form1.h"
 #include "harness.h"
 
-#include "forms/numbers.h"
+#include <QAccessible>
+#include <QRegularExpression>
 
-#include <QApplication>
-#include <cmath>
-#include <gtest/gtest.h>
-
-using forms::DrawCall;
-using testing_support::runToEnd;
-using Op = forms::DrawCall::Op;
+using namespace testing_support;
 
 namespace {
 
-const double Rad = 3.14159 / 180;
-
 struct Lesson : testing::Test {
-    testing_support::RecordingFromStart recording;
-    testing_support::MessageBoxes boxes;
+    RecordingFromStart recording;
+    MessageBoxes boxes;
     unitrix::Form1 form;
     forms::Form &window = form.window();
 
-    void choose(int type)
+    void choose(int type, unitrix::Form1 *f = nullptr)
     {
-        window.click("Picture6");
-        window.click(type == 1 ? "Image12" : type == 2 ? "Image13" : "Image14");
+        (f ? f : &form)->window().click("Picture6");
+        (f ? f : &form)->window().click(QStringLiteral("Image1%1").arg(type + 1));
     }
-    void enter(const QString &alpha)
+    void enter(QLineEdit &entry, const QString &angle, const char *button)
     {
-        form.Text1.setText(alpha);
-        window.click("Command1");
+        entry.setText(angle);
+        window.click(button);
     }
-    // The line calls of the next tick of a timer.
-    std::vector<DrawCall> tick(forms::Timer &timer)
+    static QString readOuts(const std::initializer_list<QLabel *> &labels)
     {
-        form.Picture1.clearRecorded();
-        timer.tick();
-        return testing_support::linesIn(form.Picture1.recorded());
-    }
-    static void expectEnd(const forms::LineObject &ray, double x, double y, const char *what)
-    {
-        EXPECT_NEAR(ray.X2(), x, 1e-6) << what;
-        EXPECT_NEAR(ray.Y2(), y, 1e-6) << what;
-        EXPECT_EQ(ray.X1(), 0.f);
-        EXPECT_EQ(ray.Y1(), 0.f);
-    }
-    static void expectAtAngle(const forms::LineObject &ray, double radians, const char *what)
-    {
-        expectEnd(ray, 1.9 * std::cos(radians), 1.9 * std::sin(radians), what);
+        QStringList texts;
+        for (QLabel *label : labels)
+            texts << label->text();
+        return texts.join(' ');
     }
 };
 
-// ---------------------------------------------------------------- P, by band
+const QString Cross = "S -2,2 2,-2; L -2,0 1.9,0; L 0,-2 0,1.9; L 2,0 1.9,0.05; L 2,0 1.9,-0.05; L 1.9,-0.05 1.9,0.05; "
+                      "L 0,2 0.04,1.9; L 0,2 -0.04,1.9; L -0.04,1.9 0.04,1.9; x at 1.9,-0.04 i; ";
 
-struct Band {
-    double alpha;
-    int ticks;                    // of Timer1, to the finish
-    float firstX, firstY;         // first mark point (the piece runs from it to the origin)
-    int arrowFrom;                // tick on which the arrowhead first shows, 0: never
-    float endX, endY;             // the ray after the finish, 0/0: at its angle
-};
-
-void PrintTo(const Band &b, std::ostream *os) { *os << "alpha " << b.alpha; }
-
-class PBands : public Lesson, public testing::WithParamInterface<Band> {};
-
-TEST_P(PBands, TurnsMarksAndLandsAsItsBandSays)
+TEST_F(Lesson, StartsWithTheUnitCircle)
 {
-    const Band band = GetParam();
-    enter(QString::number(band.alpha));
-    EXPECT_TRUE(form.Timer1.isEnabled());
-    const double a = band.alpha * Rad;
-    const bool small = std::fabs(band.alpha) <= 6;
-    int arrowFrom = 0, ticks = 0;
-    double t = 0;
-    for (; ticks < 400 && form.Timer1.isEnabled(); ++ticks) {
-        const auto lines = tick(form.Timer1);
-        ASSERT_FALSE(lines.empty());
-        if (ticks == 0) {
-            EXPECT_FLOAT_EQ(lines[0].x1, band.firstX);
-            EXPECT_FLOAT_EQ(lines[0].y1, band.firstY);
-            EXPECT_EQ(std::tuple(lines[0].x2, lines[0].y2), std::tuple(0.f, 0.f)) << "a run starts at the origin";
-            EXPECT_EQ(lines[0].color, 0u);
-        }
-        if (form.Timer1.isEnabled()) {  // a tick that did not finish shows the ray at t
-            expectAtAngle(form.Line1, small ? a : t, "ray during the turn");
-            t += a > 0 ? 0.1 : -0.1;
-            if (std::fabs(a - t) < 0.1 - 1e-12)
-                t = a;
-        }
-        if (!arrowFrom && (form.Line2.X2() != 0 || form.Line2.Y2() != 0))
-            arrowFrom = ticks + 1;
-    }
-    EXPECT_EQ(ticks, band.ticks);
-    EXPECT_EQ(arrowFrom, band.arrowFrom);
-    if (band.endX == 0 && band.endY == 0)
-        expectAtAngle(form.Line1, a, "ray after the finish");
-    else
-        EXPECT_EQ(std::tuple(form.Line1.X2(), form.Line1.Y2()), std::tuple(band.endX, band.endY));
-    EXPECT_FALSE(form.Command1.isEnabled());
-    EXPECT_EQ(std::tuple(form.P.RayAngle, form.P.ArcX, form.P.PrevArcY), std::tuple(0.0, 0.0, 0.0));
+    EXPECT_EQ(window.windowTitle() + ' ' + QString::number(window.minimumWidth()) + 'x' + QString::number(window.maximumHeight()),
+              "Zentrak 740x559");
+    EXPECT_EQ(window.maximumSize(), window.minimumSize());
+    EXPECT_FALSE(window.windowIcon().isNull());
+    EXPECT_EQ(text(form.Picture1.recorded()), Cross + "y at -0.15,2.05 i; O at -0.15,-0.04 i; C 0,0 1.7; 1 at 1.75,-0.04; "
+                                                      "-1 at -1.85,-0.04; 1 at -0.1,1.88; -1 at -0.2,-1.75");
+    EXPECT_EQ(ends(form.Line1) + ends(form.Line6) + ends(form.Line9), "0,0 1.9,0; 0,0 1.9,0; 0,0 1.9,0; ");
+    EXPECT_EQ(form.Label3.text() + form.Label5.text() + form.Label7.text(),
+              "以OP为终边的角的正弦:sinα=以OP为终边的角的余弦:cosα=以OP为终边的角的正切:tanα=");
+    // The selection box and the closed list cover the red text of Label15.
+    EXPECT_EQ(count(window.grab().toImage(), {392, 312, 105, 25}, Qt::red), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EveryBand, PBands,
-    testing::Values(
-        Band{5, 1, 0, 0, 0}, Band{6, 2, 0, 0, 0}, Band{-6, 2, 0, 0, 0}, Band{7, 2, 0.1f, 0, 0},
-        Band{20, 4, 0.1f, 0, 0}, Band{30, 6, 0.1f, 0, 5}, Band{-30, 6, 0.1f, 0, 5},
-        Band{90, 16, 0.1f, 0, 5, 0, 1.9f}, Band{-90, 16, 0.1f, 0, 5, 0, -1.9f},
-        Band{180, 32, 0.1f, 0, 5, -1.9f, 0}, Band{360, 63, 0.1f, 0, 5, 1.9f, 0},
-        Band{361, 64, 0.08f, 0, 17}, Band{1080, 189, 0.12f, 0, 33, 1.9f, 0},
-        Band{1800, 315, 0.12f, 0, 33, 1.9f, 0}, Band{-1800, 315, 0.12f, 0, 33, 1.9f, 0}));
-
-TEST_F(Lesson, AngleZeroNeverFinishesAndTouchesNoReadOutAfterTheFirst)
-{
-    choose(1);
-    enter(QStringLiteral("abc"));  // not a number: 0
-    EXPECT_EQ(std::tuple(form.Label4.text(), form.Label6.text(), form.Label8.text()),
-              std::tuple(QString("0"), QString("1"), QString("0")));
-    EXPECT_EQ(std::tuple(form.Label12.text(), form.Label13.text(), form.Label14.text()),
-              std::tuple(QString("0"), QString("-1"), QString("0")));
-    EXPECT_EQ(runToEnd(form.Timer1, 100), -1);
-    expectEnd(form.Line1, 1.9, 0, "ray stays on the x-axis");
-    EXPECT_FALSE(form.Command1.isEnabled());
-    EXPECT_TRUE(boxes.shown.empty());
-    EXPECT_FALSE(form.Timer2.isEnabled());
-}
-
-// ---------------------------------------------------------------- read-outs
-
-struct ReadOut {
-    double alpha;
-    const char *sin, *cos, *tan;
-    short qflag;
-};
-
-void PrintTo(const ReadOut &r, std::ostream *os) { *os << "alpha " << r.alpha; }
-
-class PReadOuts : public Lesson, public testing::WithParamInterface<ReadOut> {};
-
-TEST_P(PReadOuts, ShowTheRoundedValuesAndTheirQuotient)
-{
-    const auto r = GetParam();
-    enter(QString::number(r.alpha, 'g', 17));
-    ASSERT_GT(runToEnd(form.Timer1), 0);
-    EXPECT_EQ(form.Label4.text().toStdString(), r.sin);
-    EXPECT_EQ(form.Label6.text().toStdString(), r.cos);
-    EXPECT_EQ(form.Label8.text().toStdString(), r.tan);
-    EXPECT_EQ(form.QFlag, r.qflag);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Values, PReadOuts,
-    testing::Values(ReadOut{30, "0.5", "0.866", "0.5774", 0}, ReadOut{-30, "-0.5", "0.866", "-0.5774", 0},
-                    ReadOut{45, "0.7071", "0.7071", "1", 0}, ReadOut{90, "1", "0", "不存在", 1},
-                    ReadOut{-270, "1", "0", "不存在", 1}, ReadOut{180, "0", "-1", "0", 0},
-                    ReadOut{990, "-1", "0", "不存在", 1},
-                    // the cosine read-out is 0 though the angle is not listed: no quotient exists
-                    ReadOut{1170, "1", "0", "不存在", 1}, ReadOut{-1710, "1", "0", "不存在", 1},
-                    ReadOut{89.999, "1", "0", "不存在", 1}, ReadOut{270.002, "-1", "0", "不存在", 1}));
-
-// ---------------------------------------------------------------- Q
-
-struct QCase {
+// One figure's run: P for α, Q after P's finish for the chosen formula, or figure 3.
+struct Turned {
+    char figure;
     int type;
-    double alpha;
-    double beta;
-    const char *text;
-    bool forward;
+    const char *angle, *seen;
 };
+void PrintTo(const Turned &r, std::ostream *os) { *os << r.figure << r.type << ' ' << r.angle; }
+class Runs : public Lesson, public testing::WithParamInterface<Turned> {};
 
-void PrintTo(const QCase &q, std::ostream *os) { *os << "type " << q.type << " alpha " << q.alpha; }
-
-class QMarks : public Lesson, public testing::WithParamInterface<QCase> {};
-
-TEST_P(QMarks, FollowPWithTheImageAngleAndItsText)
+TEST_P(Runs, TurnMarkAndLand)
 {
-    const auto q = GetParam();
-    choose(q.type);
-    enter(QString::number(q.alpha));
-    ASSERT_GT(runToEnd(form.Timer1), 0);
-    EXPECT_EQ(form.BetaDeg, q.beta);
-    EXPECT_EQ(form.Text2.text(), QString::number(q.beta));
-    ASSERT_TRUE(form.Timer2.isEnabled());
-    form.Picture1.clearRecorded();
-    ASSERT_GT(runToEnd(form.Timer2), 0);
+    const auto [figure, type, angle, seen] = GetParam();
+    const double deg = QString(angle).toDouble();
+    if (figure == 'Q') {
+        choose(type);
+        enter(form.Text1, angle, "Command1");
+        runToEnd(form.Timer1);
+    } else {
+        enter(figure == 'P' ? form.Text1 : form.Text3, angle, figure == 'P' ? "Command1" : "Command5");
+    }
+    unitrix::Figure &f = figure == 'P' ? form.P : figure == 'Q' ? form.Q : form.Third;
+    EXPECT_EQ(turn(f, form.Picture1, figure == 'Q' ? form.BetaDeg.value() : deg, figure != 'Q' && std::fabs(deg) <= 6), seen);
+}
 
-    std::vector<DrawCall> prints;
-    for (const auto &c : form.Picture1.recorded())
-        if (c.op == Op::Print)
-            prints.push_back(c);
-    ASSERT_EQ(prints.size(), 1u);
-    const double w = q.beta * 3.14159 / 180;
-    EXPECT_EQ(prints[0].text.toStdString(), q.text);
-    EXPECT_FLOAT_EQ(prints[0].y1, float(1.7 * std::sin(w)));
-    expectAtAngle(form.Line6, w, "OQ after the finish");
-    EXPECT_EQ(form.Label12.text(), forms::Format(std::sin(w)));
-    EXPECT_EQ(form.Label13.text(), forms::Format(std::cos(w)));
+const Turned runs[] = {
+    {'P', 0, "5", "1 ticks, mark 0,0 to 0,0, ray 1.893,0.1656"},
+    {'P', 0, "6", "2 ticks, mark 0,0 to 0,0, ray 1.89,0.1986"},
+    {'P', 0, "-6", "2 ticks, mark 0,0 to 0,0, ray 1.89,-0.1986"},
+    {'P', 0, "7", "2 ticks, mark 0.1,0 to 0.09925,0.01219, ray 1.886,0.2316"},
+    {'P', 0, "20", "4 ticks, mark 0.1,0 to 0.09397,0.0342, ray 1.785,0.6498"},
+    {'P', 0, "-30", "6 ticks, mark 0.1,0 to 0.0866,-0.05, arrow 5: 0.15,-0.003539 0.04999,-0.00118, ray 1.645,-0.95"},
+    {'P', 0, "90", "16 ticks, mark 0.1,0 to 1.327e-07,0.1, arrow 5: 0.07191,0.1316 0.02397,0.04388, ray 0,1.9"},
+    {'P', 0, "361", "64 ticks, mark 0.08,0 to 0.206,0.003594, arrow 17: 0.2627,-0.02532 0.1439,-0.00858, "
+                    "ray 1.9,0.03315"},
+    {'P', 0, "-1800", "315 ticks, mark 0.12,0 to 0.7483,1.986e-05, arrow 33: 0.681,0.08438 0.801,0.0882, ray 1.9,0"},
+    {'Q', 1, "30", "37 ticks, mark 0.2,0 to -0.1732,-0.1 c65280 dotted, arrow 5: -0.2499,-0.005898 -0.15,-0.003539, "
+                   "ray -1.645,-0.95, then L 0,0 1,0 dotted"},
+    {'Q', 2, "-300", "84 ticks, mark 0.16,0 to -0.2475,0.4288 c65280 dotted, arrow 17: -0.1419,0.4039 -0.1891,0.5142, "
+                     "ray -0.95,1.645, then L 0,0 1,0 dotted"},
+    {'Q', 3, "1200", "210 ticks, mark 0.24,0 to -0.5389,-0.9334 c65280 dotted, "
+                     "arrow 33: -0.4248,-1.049 -0.3698,-0.9423, ray -0.95,-1.645, then L 0,0 1,0 dotted"},
+    {'T', 0, "30", "6 ticks, mark 0.3,0 to 0.2598,0.15 c16711680, arrow 5: 0.3499,0.008259 0.2499,0.005899, "
+                   "ray 1.645,0.95, then L 0,0 1,0"},
+    {'T', 0, "-180", "32 ticks, mark 0.3,0 to -0.3,-7.961e-07 c16711680, arrow 5: -0.3072,-0.1678 -0.2194,-0.1199, "
+                     "ray -1.9,0, then L 0,0 1,0"},
+    {'T', 0, "400", "70 ticks, mark 0.2,0 to 0.4206,0.3529 c16711680, arrow 17: 0.4185,0.2352 0.5204,0.2985, "
+                    "ray 1.455,1.221, then L 0,0 1,0"},
+    {'T', 0, "11.459165581759557", "2 ticks, mark 0.3,0 to 0.2985,0.02995 c16711680, ray 1.862,0.3775, then L 0,0 1,0"}};
+INSTANTIATE_TEST_SUITE_P(Figures, Runs, testing::ValuesIn(runs));
+
+// α through to the end of Q: P's read-outs, the angle handed over, then Q's
+// read-outs and the text that marks it, and any message on the way.
+class ReadOuts : public Lesson, public testing::WithParamInterface<std::tuple<int, const char *, const char *>> {};
+
+TEST_P(ReadOuts, OfPThenQ)
+{
+    const auto [type, alpha, seen] = GetParam();
+    if (type)
+        choose(type);
+    for (QLabel *caption : {&form.Label9, &form.Label10, &form.Label11})  // drawn without fallback faces
+        for (QChar c : caption->text())
+            EXPECT_TRUE(QFontMetrics(caption->font()).inFont(c)) << caption->text().toStdString();
+    enter(form.Text1, alpha, "Command1");
+    QString told = readOuts({&form.Label4, &form.Label6, &form.Label8}) + (runToEnd(form.Timer1, 400) < 0 ? " turning" : "");
+    told += " | " + form.Text2.text() + " | ";
+    form.Picture1.clearRecorded();
+    const bool turning = form.Timer2.isEnabled() && runToEnd(form.Timer2, 400) < 0;
+    QStringList texts;
+    for (const auto &call : form.Picture1.recorded())
+        if (call.op == forms::DrawCall::Op::Print && !texts.contains(call.text))
+            texts << call.text;
+    told += readOuts({&form.Label12, &form.Label13, &form.Label14}) + ' ' + texts.join(' ') + (turning ? " turning" : "");
+    EXPECT_EQ(told + (boxes.shown == QStringList{RangeMessage} ? "range message" : boxes.shown.join(' ')), seen);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    EachFormula, QMarks,
-    testing::Values(QCase{1, 30, 210, "Q(-cosa,-sina)", true}, QCase{1, -300, -120, "Q(-cosa,-sina)", false},
-                    QCase{2, 30, 150, "Q(-cosa,sina)", true}, QCase{2, 400, -220, "Q(-cosa,sina)", false},
-                    QCase{3, 30, -30, "Q(cosa,-sina)", false},
-                    // reached by the forward step: the text still names -sina
-                    QCase{3, -30, 30, "Q(cosa,-sina)", true}));
+    Lessons, ReadOuts,
+    testing::Values(std::tuple(1, "30", "0.5 0.866 0.5774 | 210 | -0.5 -0.866 0.5774 Q(-cosa,-sina)"),
+                    std::tuple(2, "30", "0.5 0.866 0.5774 | 150 | 0.5 -0.866 -0.5774 Q(-cosa,sina)"),
+                    std::tuple(3, "30", "0.5 0.866 0.5774 | -30 | -0.5 0.866 -0.5774 Q(cosa,-sina)"),
+                    // reached by the forward step, Q's text still names -sina
+                    std::tuple(3, "-30", "-0.5 0.866 -0.5774 | 30 | 0.5 0.866 0.5774 Q(cosa,-sina)"),
+                    std::tuple(1, "-300", "0.866 0.5 1.732 | -120 | -0.866 -0.5 1.732 Q(-cosa,-sina)"),
+                    std::tuple(2, "90", "1 0 不存在 | 90 | 1 0 不存在 Q(-cosa,sina)"),
+                    std::tuple(2, "-270", "1 0 不存在 | 450 | 1 0 不存在 Q(-cosa,sina)"),
+                    // a cosine read-out of 0 has no quotient, listed angle or not
+                    std::tuple(1, "1170", "1 0 不存在 | 1350 | -1 0 不存在 Q(-cosa,-sina)"),
+                    std::tuple(3, "-1710", "1 0 不存在 | 1710 | -1 0 不存在 Q(cosa,-sina)"),
+                    std::tuple(1, "89.999", "1 0 不存在 | 269.999 | -1 0 不存在 Q(-cosa,-sina)"),
+                    std::tuple(0, "45", "0.7071 0.7071 1 |  |    "),
+                    std::tuple(1, "0", "0 1 0 turning |  | 0 -1 0 "), std::tuple(3, "abc", "0 1 0 turning |  | 0 1 0 "),
+                    std::tuple(2, "180", "0 -1 0 | 0 | 0 1 0 Q(-cosa,sina) turning"),
+                    std::tuple(1, "1700", "-0.9848 -0.1737 5.6695 |  |    range message")));
 
-TEST_F(Lesson, HandOverGivesFigureTwoTheAngleOfOQ)
+TEST_F(Lesson, PAndQAreMarkedWhereAPupilLooks)
 {
     choose(1);
-    enter(QStringLiteral("30"));
-    runToEnd(form.Timer1);
-    EXPECT_EQ(form.Text2.text(), QStringLiteral("210"));
-    EXPECT_EQ(form.AlphaDeg, 210);
-    EXPECT_EQ(form.CosBeta, std::cos(210 * 3.14159 / 180));
-    EXPECT_EQ(form.AxisCase, 0);
-    EXPECT_TRUE(form.Timer2.isEnabled());
-    EXPECT_TRUE(form.Line6.isVisible());
-    expectEnd(form.Line6, 1.9, 0, "OQ waits on the x-axis");
-    for (forms::LineObject *stroke : {&form.Line4, &form.Line5}) {
-        EXPECT_TRUE(stroke->isVisible());
-        EXPECT_EQ(std::tuple(stroke->X1(), stroke->Y1(), stroke->X2(), stroke->Y2()), std::tuple(0.f, 0.f, 0.f, 0.f));
-    }
-    // The green mark is traced with the black base segment after every piece.
-    const auto lines = tick(form.Timer2);
-    ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(std::tuple(lines[0].x1, lines[0].y1, lines[0].color), std::tuple(0.2f, 0.f, 65280u));
-    EXPECT_EQ(std::tuple(lines[1].x1, lines[1].x2, lines[1].color), std::tuple(0.f, 1.f, 0u));
-    EXPECT_FALSE(form.Command4.isEnabled());
-    runToEnd(form.Timer2);
-    EXPECT_EQ(std::tuple(form.Label12.text(), form.Label13.text(), form.Label14.text()),
-              std::tuple(QString("-0.5"), QString("-0.866"), QString("0.5774")));
-}
-
-TEST_F(Lesson, NoFormulaChosenMeansNoQ)
-{
-    enter(QStringLiteral("30"));
-    runToEnd(form.Timer1);
-    EXPECT_FALSE(form.BetaDeg.has_value());
-    EXPECT_TRUE(form.Text2.text().isEmpty());
-    EXPECT_FALSE(form.Timer2.isEnabled());
-    EXPECT_TRUE(form.Line6.isVisible());
-    expectEnd(form.Line6, 1.9, 0, "OQ shown where start-up laid it");
-}
-
-TEST_F(Lesson, QOfAlpha90ReadsUndefinedAndSnapsToTheYAxis)
-{
-    choose(2);
-    enter(QStringLiteral("90"));
-    runToEnd(form.Timer1);
-    runToEnd(form.Timer2);
-    EXPECT_EQ(form.Label14.text(), QStringLiteral("不存在"));
-    EXPECT_EQ(std::tuple(form.Line6.X2(), form.Line6.Y2()), std::tuple(0.f, 1.9f));
-}
-
-TEST_F(Lesson, OneEightyWithOneEightyMinusAlphaShowsQOnEveryTick)
-{
-    choose(2);
-    enter(QStringLiteral("180"));
-    runToEnd(form.Timer1);
-    ASSERT_EQ(form.BetaDeg, 0);
-    for (int i = 0; i < 5; ++i) {
+    enter(form.Text1, "30", "Command1");
+    auto finish = [&](forms::Timer &timer) {
         form.Picture1.clearRecorded();
-        form.Timer2.tick();
-        const auto &calls = form.Picture1.recorded();
-        ASSERT_FALSE(calls.empty());
-        EXPECT_EQ(std::tuple(calls.back().op, calls.back().text, calls.back().y1),
-                  std::tuple(Op::Print, QStringLiteral("Q(-cosa,sina)"), 0.2f));
+        runToEnd(timer);
+        return text(form.Picture1.recorded()).replace(QRegularExpression(" at [-0-9.e]+,"), " at x,");
+    };
+    EXPECT_TRUE(finish(form.Timer1).endsWith("; L 1.472,0.85 0,0.85 dotted; L 1.472,0.85 1.472,0 dotted; "
+                                             "C 1.472,0.85 0.02 c255 dotted; P(cosa,sina) at x,0.85"));
+    EXPECT_TRUE(finish(form.Timer2).endsWith("; L -1.472,-0.85 0,-0.85 dotted; L -1.472,-0.85 -1.472,0 dotted; "
+                                             "C -1.472,-0.85 0.03 c255 dotted; Q(-cosa,-sina) at x,-0.85"));
+    // On screen, 83.25 pixels a unit from the centre (168.5, 168.5) of the canvas.
+    const QImage canvas = form.Picture1.grab().toImage();
+    EXPECT_GT(count(canvas, {288, 95, 7, 7}, Qt::red) * count(canvas, {43, 236, 7, 7}, Qt::red), 0) << "P and Q";
+    EXPECT_GT(count(canvas, {94, 208, 5, 5}, Qt::green) * count(canvas, {238, 125, 5, 5}, Qt::black), 0) << "OQ, OP";
+    const int dots = count(canvas, {175, 96, 110, 4}, Qt::black);
+    EXPECT_TRUE(dots > 25 && dots < 85) << dots << " dark pixels along P's dotted projection";
+}
+
+TEST_F(Lesson, AnAngleBeyondTheRangeIsRefusedWithTheMessage)
+{
+    window.show();
+    QApplication::setActiveWindow(&window);
+    for (const char *angle : {"1800.0001", "-1800.0000000001", "1e999", "１９００", "-1800.5"}) {
+        QLineEdit &entry = angle[0] == '-' ? form.Text3 : form.Text1;
+        enter(entry, angle, &entry == &form.Text1 ? "Command1" : "Command5");
+        EXPECT_EQ(boxes.shown, QStringList{RangeMessage}) << angle;
+        EXPECT_EQ(QApplication::focusWidget(), &entry);
+        EXPECT_TRUE(entry.text().isEmpty() && form.Line1.isVisible() != form.Line9.isVisible() && !form.Line2.isVisible());
+        EXPECT_FALSE(form.Timer1.isEnabled() || form.Timer3.isEnabled());
+        boxes.shown.clear();
+        window.click("Command2");
     }
-    EXPECT_TRUE(form.Timer2.isEnabled());
-    EXPECT_EQ(std::tuple(form.Label12.text(), form.Label13.text(), form.Label14.text()),
-              std::tuple(QString("0"), QString("1"), QString("0")));
+    enter(form.Text1, "-1800", "Command1");
+    enter(form.Text3, "1800", "Command5");
+    EXPECT_TRUE(form.Timer1.isEnabled() && form.Timer3.isEnabled() && form.Line2.isVisible() && form.Line8.isVisible());
+    enter(form.Text1, "", "Command1");  // an empty entry stops the run, silently
+    EXPECT_TRUE(!form.Timer1.isEnabled() && boxes.shown.isEmpty());
 }
 
-// ---------------------------------------------------------------- bad input
-
-struct Rejected {
-    const char *text;
-};
-
-void PrintTo(const Rejected &r, std::ostream *os) { *os << '"' << r.text << '"'; }
-
-class OutOfRange : public Lesson, public testing::WithParamInterface<Rejected> {};
-
-TEST_P(OutOfRange, GetsTheMessageAndAnEmptyFocusedEntry)
+// "清除" and the clear buttons of figures 2 and 3 stop what runs; whatever
+// was interrupted starts afresh from the x-axis next time.
+TEST_F(Lesson, ResetShowsAFreshWindowAndRunsStartAfresh)
 {
-    window.show();
-    QApplication::setActiveWindow(&window);
-    enter(QString::fromUtf8(GetParam().text));
-    ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].prompt, QStringLiteral("角度超出规定范围，请重新输入。"));
-    EXPECT_EQ(boxes.shown[0].title, QStringLiteral("提示"));
-    EXPECT_EQ(boxes.shown[0].style, 48);
-    EXPECT_TRUE(form.Text1.text().isEmpty());
-    EXPECT_EQ(QApplication::focusWidget(), &form.Text1);
-    EXPECT_FALSE(form.Timer1.isEnabled());
-    EXPECT_TRUE(form.Line1.isVisible());
-    EXPECT_FALSE(form.Line2.isVisible());
-}
-
-INSTANTIATE_TEST_SUITE_P(Entries, OutOfRange,
-                         testing::Values(Rejected{"1800.0001"}, Rejected{"-1800.0000000001"}, Rejected{"1e999"},
-                                         Rejected{"-99999999999999999999999"}, Rejected{"１９００"}));
-
-TEST_F(Lesson, AnEmptyEntryStopsTheRowSilently)
-{
-    enter(QStringLiteral("0"));
-    form.Text1.clear();
-    window.click("Command1");
-    EXPECT_FALSE(form.Timer1.isEnabled());
-    EXPECT_TRUE(boxes.shown.empty());
-}
-
-TEST_F(Lesson, AnImageAngleBeyondTheRangeStopsAtTheHandOver)
-{
-    window.show();
-    QApplication::setActiveWindow(&window);
+    unitrix::Form1 fresh;
+    choose(1, &fresh);
     choose(1);
-    enter(QStringLiteral("1700"));
-    ASSERT_GT(runToEnd(form.Timer1), 0);
-    ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].title, QStringLiteral("提示"));
-    EXPECT_TRUE(form.Text2.text().isEmpty());
-    EXPECT_EQ(QApplication::focusWidget(), &form.Text2);
-    EXPECT_FALSE(form.Timer2.isEnabled());
-    EXPECT_EQ(form.AlphaDeg, 1880);
-}
-
-// ---------------------------------------------------------------- reset, choice, figure 3
-
-TEST_F(Lesson, ResetInTheMiddleStopsAllAndTheNextRunStartsAfresh)
-{
-    choose(1);
-    enter(QStringLiteral("200"));
-    for (int i = 0; i < 12; ++i)
-        form.Timer1.tick();
-    form.Picture1.clearRecorded();
-    window.click("Command2");
-    EXPECT_FALSE(form.Timer1.isEnabled());
-    EXPECT_FALSE(form.Line1.isVisible());
-    EXPECT_TRUE(form.Command1.isEnabled());
-    EXPECT_TRUE(form.Text1.text().isEmpty());
-    expectEnd(form.Line1, 1.9, 0, "ray laid back on the x-axis");
-    EXPECT_EQ(form.Picture1.recorded().front().op, Op::Cls);
-    EXPECT_EQ(form.Picture1.recorded().size(), 18u);  // Cls and the start-up figure
-    EXPECT_EQ(form.FormulaType, 1);
-    EXPECT_EQ(form.Label9.text(), QStringLiteral("以OQ为终边的角的正弦:sin(180°+α)="));
-    EXPECT_EQ(form.Picture1.DrawStyle, 0);
-
-    // The interrupted motion is gone: the new run starts on the x-axis.
-    enter(QStringLiteral("100"));
-    const auto first = tick(form.Timer1);
-    expectEnd(form.Line1, 1.9, 0, "first tick after reset");
-    EXPECT_EQ(std::tuple(first[0].x1, first[0].y1, first[0].x2, first[0].y2), std::tuple(0.1f, 0.f, 0.f, 0.f));
+    enter(form.Text1, "30", "Command1");
     runToEnd(form.Timer1);
-    expectAtAngle(form.Line1, 100 * Rad, "ray after the finish");
-}
-
-TEST_F(Lesson, AFormulaChosenDuringTheTurnDecidesQ)
-{
-    choose(1);
-    enter(QStringLiteral("40"));
-    form.Timer1.tick();
-    choose(3);
-    runToEnd(form.Timer1);
-    EXPECT_EQ(form.BetaDeg, -40);
-    EXPECT_EQ(form.Label11.text(), QStringLiteral("以OQ为终边的角的正切:tan(-α)="));
-}
-
-TEST_F(Lesson, ClearingFigureTwoStopsItAndItsNextRunStartsAfresh)
-{
-    choose(1);
-    enter(QStringLiteral("30"));
-    runToEnd(form.Timer1);
+    enter(form.Text3, "100", "Command5");
     for (int i = 0; i < 10; ++i)
-        form.Timer2.tick();
-    window.click("Command6");
-    EXPECT_FALSE(form.Timer2.isEnabled());
-    EXPECT_TRUE(form.Text2.text().isEmpty());
-    expectEnd(form.Line6, 1.9, 0, "OQ back on the x-axis");
-    EXPECT_EQ(form.Q.RayAngle, 0);
-    EXPECT_EQ(std::tuple(form.Q.ArcX, form.Q.ArcY), std::tuple(0.0, 0.0));
-    const auto &cross = form.Picture2.recorded();
-    ASSERT_EQ(cross.size(), 13u);  // Cls, Scale, eight lines, x y O
-    EXPECT_EQ(cross[12], (DrawCall{Op::Print, -0.15f, -0.04f, 0, 0, 0, 0, "O", true}));
+        form.Timer2.tick(), form.Timer3.tick();
+    window.click("Command2");
+    EXPECT_EQ(window.grab().toImage(), fresh.window().grab().toImage());
+    EXPECT_TRUE(!form.Timer2.isEnabled() && !form.Timer3.isEnabled() && form.Command4.isEnabled() && form.Command5.isEnabled());
+    for (auto *f : {&form, &fresh}) {
+        f->Text1.setText("30");
+        f->Text3.setText("-45");
+        f->window().click("Command1");
+        f->window().click("Command5");
+    }
+    EXPECT_EQ(turn(form.P, form.Picture1, 30, false), turn(fresh.P, fresh.Picture1, 30, false));
+    EXPECT_EQ(turn(form.Third, form.Picture1, -45, false), turn(fresh.Third, fresh.Picture1, -45, false));
+    EXPECT_EQ(turn(form.Q, form.Picture1, 210, false), turn(fresh.Q, fresh.Picture1, 210, false));
 
-    form.Text2.setText(QStringLiteral("again"));
-    form.Command4_Click();  // as the finish of P does; the button stays disabled until reset
-    const auto first = tick(form.Timer2);
-    EXPECT_EQ(std::tuple(first[0].x1, first[0].x2), std::tuple(0.2f, 0.f));
-    runToEnd(form.Timer2);
-    expectAtAngle(form.Line6, 210 * Rad, "OQ ends at 210");
+    form.Command4_Click();  // as P's finish does
+    form.Timer2.tick();
+    form.Picture3.clearRecorded();
+    window.click("Command6");
+    window.click("Command7");
+    EXPECT_FALSE(form.Timer2.isEnabled() || form.Timer3.isEnabled());
+    EXPECT_EQ(form.Text2.text() + form.Text3.text(), "");
+    EXPECT_EQ(ends(form.Line6) + ends(form.Line4) + ends(form.Line9) + ends(form.Line8), "0,0 1.9,0; 0,0 0,0; 0,0 1.9,0; 0,0 0,0; ");
+    const QString cross = "Cls; " + Cross + "y at -0.15,2 i; O at -0.15,-0.04 i";
+    EXPECT_EQ(text(form.Picture2.recorded()) + text(form.Picture3.recorded()), cross + cross);
+    form.Text2.setText("again");
+    form.Command4_Click();
+    fresh.Command4_Click();
+    EXPECT_EQ(turn(form.Q, form.Picture1, 210, false), turn(fresh.Q, fresh.Picture1, 210, false));
 }
 
-TEST_F(Lesson, FigureTwoHandedANewAngleWhileItTurnsStartsAfresh)
+// A run keeps its own angle and motion: another figure started, refused or
+// restarted meanwhile does not steer it.
+TEST_F(Lesson, EachFigureKeepsItsOwnCourse)
 {
     choose(1);
-    enter(QStringLiteral("300"));
-    runToEnd(form.Timer1);  // BetaDeg = 480
+    enter(form.Text1, "100", "Command1");
+    for (int i = 0; i < 5; ++i)
+        form.Timer1.tick();
+    enter(form.Text3, "-45", "Command5");
+    enter(form.Text3, "5000", "Command5");
+    while (form.Timer1.isEnabled() || form.Timer3.isEnabled())
+        form.Timer1.tick(), form.Timer3.tick();
+    EXPECT_EQ(form.Label4.text() + ' ' + form.Text2.text() + ' ' + ends(form.Line9), "0.9848 280 0,0 1.344,-1.344; ");
+    runToEnd(form.Timer2);
+    EXPECT_EQ(ends(form.Line6), "0,0 0.3299,-1.871; ");
+
     window.click("Command2");
-    form.Text2.setText(QStringLiteral("go"));
-    window.click("Command4");  // by keyboard: figure 2 turns towards 480
+    form.Text2.setText("go");
+    window.click("Command4");  // figure 2 turns again towards 280
     for (int i = 0; i < 30; ++i)
         form.Timer2.tick();
     choose(3);
-    enter(QStringLiteral("30"));
-    runToEnd(form.Timer1);  // P's finish hands -30 over while figure 2 still turns
-    form.Timer2.tick();
-    expectEnd(form.Line6, 1.9, 0, "OQ starts again from the x-axis");
-    EXPECT_EQ(runToEnd(form.Timer2), 5);  // the rest of the 6 ticks to -30
-    expectAtAngle(form.Line6, -30 * Rad, "OQ");
+    enter(form.Text1, "30", "Command1");
+    runToEnd(form.Timer1);  // and is handed -30 while it turns
+    EXPECT_EQ(turn(form.Q, form.Picture1, -30, false), "6 ticks, mark 0.2,0 to 0.1732,-0.1 c65280 dotted, arrow 5: "
+                                                       "0.2499,-0.005899 0.15,-0.003539, ray 1.645,-0.95, then L 0,0 1,0 dotted");
 }
 
-TEST_F(Lesson, FigureThreeStartedDuringPLeavesPOnItsOwnCourse)
+TEST_F(Lesson, AWholeLessonByKeysAlone)
 {
-    choose(1);
-    enter(QStringLiteral("100"));
-    for (int i = 0; i < 5; ++i)
-        form.Timer1.tick();
-    form.Text3.setText(QStringLiteral("-45"));
-    window.click("Command5");
-    form.Text3.setText(QStringLiteral("5000"));  // and a rejected entry on top
-    window.click("Command5");
-    EXPECT_EQ(boxes.shown.size(), 1u);
-    EXPECT_TRUE(form.Timer3.isEnabled());
-    while (form.Timer1.isEnabled() || form.Timer3.isEnabled()) {
-        form.Timer1.tick();
-        form.Timer3.tick();
-    }
-    // P finished at 100 and handed 280 over to Q; figure 3 ended at -45.
-    EXPECT_EQ(form.Label4.text(), forms::Format(std::sin(100 * Rad)));
-    EXPECT_EQ(form.BetaDeg, 280);
-    expectAtAngle(form.Line9, -45 * Rad, "figure 3");
-    EXPECT_EQ(form.P.targetDeg, 100);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    auto focused = [] { return QApplication::focusWidget()->objectName(); };
+    EXPECT_EQ(focused(), "Picture1");
+    press(Qt::Key_Backtab, {}, Qt::ShiftModifier);
+    press(Qt::Key_Space);  // on the drop-down button
+    EXPECT_EQ(form.Picture4.height(), 97) << "the list opens";
+    press(Qt::Key_Backtab, {}, Qt::ShiftModifier);
+    press(Qt::Key_Backtab, {}, Qt::ShiftModifier);
+    for (int key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Down, Qt::Key_Return})
+        press(key);  // the second formula
+    EXPECT_EQ(form.Picture4.height(), 0);
+    EXPECT_EQ(form.Label9.text(), "以OQ为终边的角的正弦:sin(180°-α)=");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(&form.Image16)->text(QAccessible::Name), "180°−α");
+    for (int i = 0; i < 4; ++i)
+        press(Qt::Key_Tab);  // Picture5, Picture6, Picture1, Text1
+    press(0, "3"), press(0, "0"), press(Qt::Key_Tab), press(Qt::Key_Return);
+    runToEnd(form.Timer1);
     runToEnd(form.Timer2);
-    expectAtAngle(form.Line6, 280 * Rad, "OQ");
+    EXPECT_EQ(readOuts({&form.Label4, &form.Label6, &form.Label8, &form.Label12, &form.Label13, &form.Label14}),
+              "0.5 0.866 0.5774 0.5 -0.866 -0.5774");
+    form.Command2.setFocus();
+    press(Qt::Key_Space, " ");
+    EXPECT_TRUE(form.Label12.text().isEmpty() && form.Command1.isEnabled());
+    form.Command3.setFocus();
+    for (int i = 0; i < 4; ++i)
+        press(Qt::Key_Tab);  // Picture2, Picture3, Text2, then the hidden entry of figure 3
+    EXPECT_EQ(focused(), "Text3");
+    press(0, "9"), press(0, "0"), press(Qt::Key_Tab), press(Qt::Key_Tab), press(Qt::Key_Space, " ");
+    runToEnd(form.Timer3);
+    EXPECT_EQ(ends(form.Line9), "0,0 0,1.9; ");
 }
 
-// Every finish puts the ray at its angle, or exactly on the axis it lies on.
-TEST_F(Lesson, EveryAngleEndsWhereItShould)
+TEST_F(Lesson, AScreenReaderKnowsThePicturesAndPressesThem)
 {
-    // 11.459165581759557 and 68.754993490557 lie exactly one step past a step:
-    // the finishing tick starts a step short of the angle.
-    std::vector<double> angles{90, -90, 180, 270, -1350, 1800, 89.6, 0.4, 3, 5.5, -4,
-                               11.459165581759557, 68.75499349055734};
-    for (double gamma = -1800; gamma <= 1800; gamma += 7.3)
-        angles.push_back(gamma);
-    for (double gamma : angles) {
-        form.Text3.setText(QString::number(gamma, 'g', 17));
-        window.click("Command5");
-        ASSERT_GT(runToEnd(form.Timer3), 0) << gamma;
-        ASSERT_TRUE(testing_support::allFinite(form.Picture1.recorded()));
-        const bool onAxis = forms::RoundingMod(gamma, 90) == 0 && std::fabs(gamma) > 6;
-        if (onAxis) {
-            const int quarter = int(std::lround(gamma / 90) % 4 + 4) % 4;
-            const float ends[4][2] = {{1.9f, 0}, {0, 1.9f}, {-1.9f, 0}, {0, -1.9f}};
-            EXPECT_EQ(std::tuple(form.Line9.X2(), form.Line9.Y2()), std::tuple(ends[quarter][0], ends[quarter][1]))
-                << gamma;
-        } else {
-            expectAtAngle(form.Line9, gamma * Rad, "figure 3's ray");
-        }
-        window.click("Command2");
-        form.Picture1.clearRecorded();
-    }
+    auto spoken = [&](const char *name) { return QAccessible::queryAccessibleInterface(&window.get<QWidget>(name)); };
+    const std::pair<const char *, QAccessible::Role> roles[] = {
+        {"Image17", QAccessible::Graphic}, {"Picture1", QAccessible::Canvas}, {"Picture6", QAccessible::Button},
+        {"Image13", QAccessible::Button},  {"Picture4", QAccessible::List},   {"Frame1", QAccessible::Grouping}};
+    for (auto [name, role] : roles)
+        EXPECT_EQ(spoken(name)->role(), role) << name;
+    EXPECT_FALSE(spoken("Picture1")->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    spoken("Picture6")->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    spoken("Image14")->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(form.Label9.text(), "以OQ为终边的角的正弦:sin(-α)=");
 }
 
 } // namespace

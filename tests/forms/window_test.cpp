@@ -1,0 +1,65 @@
+// Events one at a time: clicks and ticks reach handlers only while no other
+// handler, or the message box it opened, runs.
+#include "harness.h"
+
+#include <QFontInfo>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+using namespace forms;
+
+namespace {
+
+TEST(Events, ATickDueWhileAHandlerRunsIsDropped)
+{
+    Timer timer(20);
+    int ticks = 0;
+    timer.onTimer([&] {
+        if (++ticks == 3)
+            timer.setEnabled(false);  // stops at once
+    });
+    EXPECT_FALSE(timer.tick()) << "not enabled";
+    timer.setEnabled(true);
+    bool nested = true;
+    EXPECT_TRUE(deliver([&] { nested = timer.tick(); }));
+    EXPECT_FALSE(nested || handlerRunning());
+    for (int i = 0; i < 5; ++i)
+        timer.tick();
+    EXPECT_EQ(ticks, 3);
+}
+
+// The real box, opened by a handler while a 20 ms timer runs, and closed by
+// its button from outside once it has been looked at.
+TEST(Events, TheMessageBoxHoldsEveryTickBackAndReadsInChinese)
+{
+    Timer timer(20);
+    int ticks = 0;
+    timer.onTimer([&] { ++ticks; });
+    timer.setEnabled(true);
+    QMessageBox *box = nullptr;
+    QTimer::singleShot(300, [&] {
+        box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->windowTitle() + box->text(), "提示角度超出规定范围，请重新输入。");
+        EXPECT_EQ(box->icon(), QMessageBox::Warning);
+        EXPECT_EQ(QFontInfo(box->font()).family(), "Noto Sans CJK SC") << "Chinese in Simplified glyph shapes";
+        ASSERT_EQ(box->buttons().size(), 1);
+        EXPECT_EQ(box->buttons()[0]->text(), "确定");
+        box->buttons()[0]->click();
+    });
+    deliver([] { MsgBox("角度超出规定范围，请重新输入。", 48, "提示"); });
+    EXPECT_NE(box, nullptr);
+    EXPECT_EQ(ticks, 0);
+    EXPECT_TRUE(timer.tick());
+}
+
+TEST(WindowDeathTest, AskingForAControlTheDescriptionLacksAborts)
+{
+    Form form(WindowSpec{.controls = {{"Button", Kind::CommandButton}}});
+    EXPECT_DEATH(form.get<QPushButton>("Nowhere"), "Nowhere");
+    EXPECT_DEATH(form.get<QLineEdit>("Button"), "Button");  // the wrong kind
+}
+
+} // namespace

@@ -1,0 +1,208 @@
+// Random events on both windows, seeded and replayable: mostly ticks, then
+// typed entries, clicks on every control (hidden ones too) and resets, and at
+// the end of some runs the exit button. After every event a window keeps its
+// invariants: nothing drawn or placed at a non-finite point, no message but
+// the range message, every run that started for an angle ends within its
+// count of ticks, and a reset shows what a fresh window shows.
+//
+// Replay: ZENTRAK_SEED=n runs seed n alone; ZENTRAK_EVENTS=m spreads m events
+// per window over the seeds (100 000 unless set; a run's events depend on its
+// seed alone, so a shorter run replays the start of a longer one).
+#include "angulon/form1.h"
+#include "harness.h"
+#include "unitrix/form1.h"
+
+#include <QAbstractButton>
+#include <bit>
+#include <deque>
+#include <random>
+
+namespace {
+
+using Rng = std::mt19937_64;
+constexpr int Seeds = 10;
+int below(Rng &rng, int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); }
+int setting(const char *name, int fallback) { return qEnvironmentVariableIsSet(name) ? qEnvironmentVariableIntValue(name) : fallback; }
+
+// What a pupil, a Chinese input method or a stuck key may leave in an entry:
+// typed key by key (over the selection or after the text), committed at once,
+// pasted, or a Backspace.
+void enterText(QLineEdit &entry, Rng &rng)
+{
+    static const QStringList fixed = QString("|\u3000|+|-|.|--30|1..5|1,5|0x1A|abc|12abc| -30x|e|1e|1e+|1E2|1d3|1.8e3|1e308|1e999|"
+        "-1e999|1e-999|5e-324|nan|inf|99999999999999999999999|１８００|－３０|１．５|\u221230|٣٠|\U0001F600|0|-0|0.4|3|-3|4|6|"
+        "-6|89.5|90.5|-90|180|-180|270|360|361|1079.99|1080|-1080|1800|-1800|1800.0000001|-1799.9999999").split('|');
+    const QString some = fixed[below(rng, fixed.size())];
+    const QString text = std::array{
+        some, some + fixed[below(rng, fixed.size())], QString(some).insert(below(rng, some.size() + 1), QChar(char16_t(0xD800 + below(rng, 0x800)))),
+        QString::number(std::uniform_real_distribution<double>(-2000, 2000)(rng), 'g', 1 + below(rng, 17)),
+        QString::number(below(rng, 3601) - 1800) + (below(rng, 2) ? ".5" : ""),
+        QString::number(std::bit_cast<double>(rng()), 'g', 17),  // any magnitude, nan, inf
+        QString::number(std::nextafter(below(rng, 2) ? 1800.0 : -1800.0, below(rng, 2) ? 1e4 : -1e4), 'g', 17),
+        QString(10000, QChar(u'0' + below(rng, 10)))}[below(rng, 9) % 8];
+    const int how = below(rng, 8);
+    if (how < 2)
+        return how ? entry.setText(text) : testing_support::press(Qt::Key_Backspace, {}, {}, &entry);
+    if (how > 3)
+        testing_support::press(Qt::Key_A, {}, Qt::ControlModifier, &entry);
+    for (int i = 0, n; i < text.size(); i += n) {
+        n = text.size() > 64 ? text.size() : 1 + text[i].isHighSurrogate();
+        testing_support::press(0, text.mid(i, n), {}, &entry);
+    }
+}
+
+// A run started for d degrees stops by itself within ceil(|d|·π/180 / 0.1) + 2
+// of its ticks; one started for 0 turns until stopped, as intended. A (re)start
+// shows as the ray angle at 0, or a new angle, after any other event.
+struct Watch {
+    forms::Timer &timer;
+    const double &target, &ray;
+    double startedFor = 0;
+    long ticks = 0;
+
+    QString check(const forms::Timer *ticked)
+    {
+        if (!timer.isEnabled())
+            return ticks = 0, QString();
+        if (&timer == ticked)
+            ++ticks;
+        else if (ray == 0 || std::bit_cast<std::uint64_t>(target) != std::bit_cast<std::uint64_t>(startedFor))
+            ticks = 0, startedFor = target;
+        const long limit = long(std::ceil(std::fabs(startedFor) * M_PI / 180 / 0.1)) + 2;
+        if (std::isfinite(startedFor) && (startedFor * 3.14159 / 180 == 0 || ticks <= limit))
+            return {};
+        return QStringLiteral("%1 started for %2 runs %3 ticks; ").arg(timer.objectName()).arg(startedFor, 0, 'g', 17).arg(ticks);
+    }
+};
+
+template <class Animation> QString motion(const Animation &a)
+{
+    return QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 ").arg(a.RayAngle).arg(a.PrevRayAngle).arg(a.ArcX).arg(a.ArcY)
+        .arg(a.PrevArcX).arg(a.PrevArcY).arg(a.timer.isEnabled()).arg(a.button.isEnabled());
+}
+
+template <class Window>
+class Events : public testing::TestWithParam<int> {
+protected:
+    testing_support::MessageBoxes boxes;
+    Window form, fresh;  // fresh takes the same choices of formula, and nothing else
+    forms::Form &window = form.window();
+    Rng rng{std::uint64_t(GetParam())};
+    std::vector<Watch> watches;
+    std::vector<QLineEdit *> entries;
+    QStringList clickable, starts, mirrored;  // every control; those that start a run; formula choices
+
+    virtual QString unseen(Window &w) = 0;  // what a reset brings back that pixels do not show
+
+    template <class Animation> void watch(Animation &a, const char *button)
+    {
+        watches.push_back({a.timer, a.targetDeg, a.RayAngle});
+        starts << button;
+    }
+    void SetUp() override
+    {
+        for (const QString &name : window.controlNames())
+            if (auto *c = window.findChild<QObject *>(name); name != "Command3" && (qobject_cast<QAbstractButton *>(c) ||
+                qobject_cast<forms::Surface *>(c) || qobject_cast<forms::Image *>(c)))
+                clickable << name;
+        clickable.sort();  // the hash order differs from run to run
+        for (auto *canvas : window.findChildren<forms::PictureBox *>())
+            canvas->setRecording(true);
+    }
+
+    QString step(std::deque<QString> &history)
+    {
+        const int roll = below(rng, 1000);
+        forms::Timer *ticked = nullptr;
+        if (roll < 870) {
+            std::vector<forms::Timer *> on;
+            for (Watch &w : watches)
+                if (w.timer.isEnabled() || below(rng, 40) == 0)
+                    on.push_back(&w.timer);
+            ticked = on.empty() ? &watches[below(rng, watches.size())].timer : on[below(rng, on.size())];
+            ticked->tick();
+            history.push_back("tick " + ticked->objectName());
+        } else if (roll < 930) {
+            QLineEdit &entry = *entries[below(rng, entries.size())];
+            enterText(entry, rng);
+            history.push_back(entry.objectName() + " holds " + entry.text().left(30));
+        } else {
+            const QString name = roll == 999 ? "Command2" : roll < 970 ? starts[below(rng, starts.size())] : clickable[below(rng, clickable.size())];
+            window.click(name);
+            if (mirrored.contains(name))
+                fresh.window().click(name);
+            history.push_back(name);
+        }
+        QString broken;
+        for (Watch &w : watches)
+            broken += w.check(ticked);
+        for (const QString &name : window.controlNames()) {
+            const auto *l = name.startsWith("Line") ? &window.line(name) : nullptr;
+            if (l && !std::isfinite(l->X1() + l->Y1() + l->X2() + l->Y2()))
+                broken += name + " has a non-finite end; ";
+        }
+        for (auto *canvas : window.findChildren<forms::PictureBox *>()) {
+            for (const forms::DrawCall &c : canvas->recorded())
+                if (!std::isfinite(c.x1 + c.y1 + c.x2 + c.y2))
+                    broken += canvas->objectName() + " drew at a non-finite point; ";
+            canvas->clearRecorded();
+        }
+        if (!boxes.shown.isEmpty() && boxes.shown != QStringList{testing_support::RangeMessage})
+            broken += "messages " + boxes.shown.join(", ") + "; ";
+        boxes.shown.clear();
+        if (history.back() == "Command2" && (window.grab().toImage() != fresh.window().grab().toImage() || unseen(form) != unseen(fresh)))
+            broken += "after the reset: " + unseen(form) + " instead of " + unseen(fresh);
+        return broken;
+    }
+
+    void run()
+    {
+        const int events = setting("ZENTRAK_EVENTS", 100'000) / Seeds;
+        std::deque<QString> history;
+        for (int n = 1; n <= events; ++n) {
+            const QString broken = step(history);
+            if (history.size() > 40)
+                history.pop_front();
+            ASSERT_TRUE(broken.isEmpty()) << "seed " << GetParam() << ", event " << n << ": " << broken.toStdString()
+                                          << "\nlast events: " << QStringList(history.begin(), history.end()).join(", ").toStdString()
+                                          << "\nreplay: ZENTRAK_SEED=" << GetParam() << " ZENTRAK_EVENTS=" << events * Seeds;
+        }
+        if (GetParam() % 4 == 0) {
+            window.click("Command3");
+            for (Watch &w : watches)
+                EXPECT_FALSE(w.timer.isEnabled()) << "ticks after the exit";
+            EXPECT_TRUE(window.hasEnded());
+        }
+    }
+};
+
+struct Unitrix : Events<unitrix::Form1> {
+    Unitrix()
+    {
+        watch(form.P, "Command1"), watch(form.Q, "Command4"), watch(form.Third, "Command5");
+        entries = {&form.Text1, &form.Text1, &form.Text2, &form.Text3};
+        mirrored = {"Picture6", "Image12", "Image13", "Image14"};
+    }
+    QString unseen(unitrix::Form1 &w) override
+    {
+        return motion(w.P) + motion(w.Q) + motion(w.Third) + w.Text2.text() + w.Text3.text() + QString::number(w.Picture1.DrawStyle);
+    }
+};
+struct Angulon : Events<angulon::Form1> {
+    Angulon()
+    {
+        watch(form.Alpha, "Command1"), watch(form.Beta, "Command4"), watch(form.Gamma, "Command5");
+        entries = {&form.Text1, &form.Text2, &form.Text3};
+    }
+    QString unseen(angulon::Form1 &w) override { return motion(w.Alpha) + motion(w.Beta) + motion(w.Gamma); }
+};
+
+TEST_P(Unitrix, KeepsItsInvariants) { run(); }
+TEST_P(Angulon, KeepsItsInvariants) { run(); }
+
+const int first = setting("ZENTRAK_SEED", 1), last = qEnvironmentVariableIsSet("ZENTRAK_SEED") ? first : Seeds;
+const auto name = [](const testing::TestParamInfo<int> &i) { return "seed_" + std::to_string(i.param); };
+INSTANTIATE_TEST_SUITE_P(Seeds, Unitrix, testing::Range(first, last + 1), name);
+INSTANTIATE_TEST_SUITE_P(Seeds, Angulon, testing::Range(first, last + 1), name);
+
+} // namespace
