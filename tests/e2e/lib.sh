@@ -38,33 +38,25 @@ window_size() { xwininfo -id "$window" | awk '/Width:/{w=$2} /Height:/{h=$2} END
 # click X Y: in logical pixels of the window's client area.
 click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.1; }
 type_text() { xdotool type --delay 20 -- "$1"; sleep 0.1; }
-
 capture() { import -window "$window" "$1"; }
-
-# darkest X Y W H FILE: the lowest grey level (0..255) in a rectangle.
-darkest() {
-    /usr/bin/convert "$5" -crop "$3x$4+$1+$2" +repage -colorspace Gray -format '%[fx:int(255*minima)]' info:
-}
-
-# colour X Y FILE: the pixel as r,g,b.
-colour() {
-    /usr/bin/convert "$3" -format "%[fx:int(255*p{$1,$2}.r)],%[fx:int(255*p{$1,$2}.g)],%[fx:int(255*p{$1,$2}.b)]" info:
-}
-
-expect_dark() {  # X Y W H FILE WHAT
-    local level; level=$(darkest "$1" "$2" "$3" "$4" "$5")
-    [ "$level" -lt 100 ] || fail "$6: nothing dark in $3x$4+$1+$2 (darkest $level)"
-}
-
-expect_blank() {  # X Y W H FILE WHAT
-    local level; level=$(darkest "$1" "$2" "$3" "$4" "$5")
-    [ "$level" -gt 200 ] || fail "$6: expected blank in $3x$4+$1+$2 (darkest $level)"
-}
 
 # greys X Y W H FILE: the grey level (0..255) of every pixel, row by row.
 greys() {
     /usr/bin/convert "$5" -crop "$3x$4+$1+$2" +repage -colorspace Gray -depth 8 txt:- \
         | awk 'NR > 1 { sub(/.*gray\(/, ""); sub(/[%)].*/, ""); printf "%d ", $0 }'
+}
+
+# darkest X Y W H FILE: the lowest grey level in a rectangle.
+darkest() { greys "$@" | awk '{ m = $1; for (i = 2; i <= NF; i++) if ($i < m) m = $i; print m }'; }
+
+expect_dark() {  # X Y W H FILE WHAT
+    local level; level=$(darkest "$@")
+    [ "$level" -lt 100 ] || fail "$6: nothing dark in $3x$4+$1+$2 (darkest $level)"
+}
+
+expect_blank() {  # X Y W H FILE WHAT
+    local level; level=$(darkest "$@")
+    [ "$level" -gt 200 ] || fail "$6: expected blank in $3x$4+$1+$2 (darkest $level)"
 }
 
 # expect_colour X Y W H R G B FILE WHAT: some pixel in the rectangle has
