@@ -54,9 +54,9 @@ const WindowSpec &form1Description()
             {"Picture2", Kind::PictureBox, "", 11880, 720, 3375, 3375,
              with().backColor(WindowColor).foreColor(WindowTextColor).withFont(TimesNewRoman(9, true)).bordered(Border::Sunken).tab(5)
                  .speaks("图2画布", "图2的坐标系")},
-            {"Command3", Kind::CommandButton, "", 9600, 6000, 975, 375, with().text("退出").tab(4)},
-            {"Command2", Kind::CommandButton, "", 4440, 6240, 975, 375, with().text("清除").tab(3)},
-            {"Command1", Kind::CommandButton, "", 2400, 6240, 855, 375, with().text("确定").tab(2)},
+            {"Command3", Kind::CommandButton, "", 9600, 6000, 975, 375, with().text("退出").tab(4).speaks("退出", "结束程序")},
+            {"Command2", Kind::CommandButton, "", 4440, 6240, 975, 375, with().text("清除").tab(3).speaks("清除", "清除图形和读数，重新开始")},
+            {"Command1", Kind::CommandButton, "", 2400, 6240, 855, 375, with().text("确定").tab(2).speaks("确定", "射线OP转到角α，再作出点Q")},
             {"Text1", Kind::TextBox, "", 960, 6240, 855, 435,
              with().withFont(TimesNewRoman(14.25)).tab(1).speaks("角α（度）", "输入要验证的角α，范围−1800到1800度")},
             {"Picture1", Kind::PictureBox, "", 360, 840, 5055, 5055,
@@ -81,10 +81,10 @@ const WindowSpec &form1Description()
             {"Image7", Kind::Image, "Frame1", 1725, 5640, 105, 105, with().pic(asset("degree.svg")).speaks("度", "角的单位")},
             {"Text2", Kind::TextBox, "Frame1", 1440, 6960, 975, 435,
              with().foreColor(ColorRef::fixed(0, 192, 0)).withFont(TimesNewRoman(14.25)).tab(12).speaks("图2的角（度）", "OQ所在的角")},
-            {"Command4", Kind::CommandButton, "Frame1", 2640, 6960, 735, 375, with().text("确定").tab(14)},
+            {"Command4", Kind::CommandButton, "Frame1", 2640, 6960, 735, 375, with().text("确定").tab(14).speaks("确定", "图2：射线OQ转到它的角")},
             {"Text3", Kind::TextBox, "Frame1", 1320, 7440, 975, 435,
              with().foreColor(ColorRef::fixed(0, 0, 192)).withFont(TimesNewRoman(14.25)).tab(13).speaks("图3的角（度）", "图3要转到的角")},
-            {"Command5", Kind::CommandButton, "Frame1", 2640, 7440, 735, 375, with().text("确定").tab(15)},
+            {"Command5", Kind::CommandButton, "Frame1", 2640, 7440, 735, 375, with().text("确定").tab(15).speaks("确定", "图3：蓝色射线转到输入的角")},
 
             // Frame4: the read-outs, a caption label and a value label a row; the caption
             // is what a screen reader names the value by.
@@ -110,8 +110,8 @@ const WindowSpec &form1Description()
             {"Image14", Kind::Image, "Picture4", 120, 960, 375, 225, with().pic(asset("formula3.svg")).speaks("−α", "诱导公式类型：−α")},
 
             // The hidden figures' clear buttons.
-            {"Command6", Kind::CommandButton, "Frame2", 2640, 4440, 735, 375, with().text("清除").tab(16)},
-            {"Command7", Kind::CommandButton, "Frame3", 2400, 4320, 735, 375, with().text("清除").tab(17)},
+            {"Command6", Kind::CommandButton, "Frame2", 2640, 4440, 735, 375, with().text("清除").tab(16).speaks("清除", "停止图2")},
+            {"Command7", Kind::CommandButton, "Frame3", 2400, 4320, 735, 375, with().text("清除").tab(17).speaks("清除", "停止图3")},
 
             // The rays and arrowhead strokes on the main canvas (design-time ends in twips).
             //                                              X1    Y1    X2    Y2
