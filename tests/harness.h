@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -54,6 +55,15 @@ inline void press(int key, const QString &text = {}, Qt::KeyboardModifiers modif
     }
 }
 
+// A mouse button pressed and released at a point of a widget.
+inline void click(QWidget &widget, QPoint at, Qt::MouseButton button = Qt::LeftButton)
+{
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent event(type, at, widget.mapToGlobal(at), button, button, {});
+        QApplication::sendEvent(&widget, &event);
+    }
+}
+
 inline QString num(double v) { return QString::number(std::fabs(v) < 1e-9 ? 0.0 : v, 'g', 4); }
 inline QString pt(double x, double y) { return num(x) + ',' + num(y); }
 inline QString ends(const forms::LineObject &l) { return pt(l.X1(), l.Y1()) + ' ' + pt(l.X2(), l.Y2()) + "; "; }
@@ -88,6 +98,7 @@ QString turn(Animation &a, forms::PictureBox &canvas, double deg, bool small, in
     double t = 0, x = 0, y = 0, x0 = 0, y0 = 0;
     int ticks = 0, arrow = 0;
     QString more, look;
+    EXPECT_EQ(ends(a.ray), "0,0 1.9,0; ") << "a run starts on the x-axis";
     while (a.timer.isEnabled() && ticks < limit) {
         canvas.clearRecorded();
         a.timer.tick();
@@ -106,7 +117,7 @@ QString turn(Animation &a, forms::PictureBox &canvas, double deg, bool small, in
             break;
         more = ticks == 1 ? text({calls.begin() + 1, calls.end()}) : more;
         const double at = small ? target : t;
-        EXPECT_EQ(pt(a.ray.X2(), a.ray.Y2()), pt(1.9 * std::cos(at), 1.9 * std::sin(at))) << "ray";
+        EXPECT_EQ(ends(a.ray), "0,0 " + pt(1.9 * std::cos(at), 1.9 * std::sin(at)) + "; ") << "ray";
         EXPECT_NEAR(x * std::sin(t) - y * std::cos(t), 0, 1e-6) << "mark point off the direction";
         t += target > 0 ? 0.1 : target < 0 ? -0.1 : 0;
         t = std::fabs(target - t) < 0.1 ? target : t;
@@ -114,17 +125,18 @@ QString turn(Animation &a, forms::PictureBox &canvas, double deg, bool small, in
     QString s = QStringLiteral("%1 ticks, mark %2 to %3").arg(ticks).arg(pt(x0, y0), pt(x, y) + (look.isEmpty() ? "" : ' ' + look));
     if (arrow)
         s += QStringLiteral(", arrow %1: %2").arg(arrow).arg(pt(a.stroke1.X2(), a.stroke1.Y2()) + ' ' + pt(a.stroke2.X2(), a.stroke2.Y2()));
+    EXPECT_EQ(pt(a.ray.X1(), a.ray.Y1()), "0,0") << "the ray's foot";
     return s + ", ray " + pt(a.ray.X2(), a.ray.Y2()) + (more.isEmpty() ? "" : ", then " + more);
 }
 
-// Pixels of about a colour in a rectangle of an image.
-inline int count(const QImage &image, const QRect &r, QColor c)
+// Pixels of a colour (give or take a few levels) in a rectangle of an image.
+inline int count(const QImage &image, const QRect &r, QColor c, int levels = 60)
 {
     int n = 0;
     for (int y = r.top(); y <= r.bottom(); ++y)
         for (int x = r.left(); x <= r.right(); ++x) {
             const QColor p = image.pixelColor(x, y);
-            n += std::abs(p.red() - c.red()) + std::abs(p.green() - c.green()) + std::abs(p.blue() - c.blue()) < 60;
+            n += std::abs(p.red() - c.red()) + std::abs(p.green() - c.green()) + std::abs(p.blue() - c.blue()) <= levels;
         }
     return n;
 }

@@ -4,6 +4,7 @@
 #include "harness.h"
 
 #include <QPainter>
+#include <QScreen>
 #include <random>
 
 using forms::PictureBox;
@@ -47,9 +48,45 @@ TEST_F(Canvas, LineObjectsLieAboveTheDrawingAndOutliveCls)
     EXPECT_EQ(dark(), 0);
     box.CurrentX = 1, box.CurrentY = 1;
     box.Print("y");
-    EXPECT_EQ(testing_support::pt(box.CurrentX, box.CurrentY), testing_support::pt(-2, 1 - QFontMetricsF(QFont("Liberation Serif", 10)).height() / 25))
-        << "the next text starts a line lower at the left edge";
+    const double lineHeight = QFontMetricsF(QFont("Liberation Serif", 10)).height() / 25;
+    EXPECT_EQ(testing_support::pt(box.CurrentX, box.CurrentY), testing_support::pt(-2, 1 - lineHeight)) << "the next line";
     EXPECT_GT(dark(), 5);
+}
+
+TEST_F(Canvas, LinesAreOnePixelThinDottedOnesGappedAndAResizeKeepsThem)
+{
+    box.Line(-2, 2, 2, -2);
+    box.DrawStyle = 2;
+    box.Line(-2, 1, 2, 1);
+    box.Line(1, 1.5f, 1, 1.5f);  // one point: nothing
+    box.resize(100, 120);
+    const QImage shown = box.grab().toImage();
+    EXPECT_NEAR(count(shown, {0, 0, 100, 20}, Qt::black), 20, 2) << "the diagonal";
+    const int dots = count(shown, {0, 25, 100, 1}, Qt::black);
+    EXPECT_TRUE(dots > 30 && dots < 70) << dots;
+    EXPECT_EQ(count(shown, {70, 32, 11, 11}, Qt::black), 0);
+    EXPECT_TRUE(box.recorded().empty()) << "a canvas records only when asked";
+}
+
+// On screen what is drawn shows at once, and what Cls clears goes at once.
+TEST_F(Canvas, TheScreenShowsEachCallAtOnce)
+{
+    box.show();
+    auto screen = [&] {
+        QApplication::processEvents();
+        return count(box.screen()->grabWindow(box.winId()).toImage(), box.rect(), Qt::black);
+    };
+    screen();
+    box.Line(-2, 0, 2, 0);
+    EXPECT_EQ(screen(), 100);
+    box.Circle(0, 0, 1);
+    const int withCircle = screen();
+    EXPECT_GT(withCircle, 200);
+    box.CurrentX = -1.8f, box.CurrentY = -1.5f;
+    box.Print("W");
+    EXPECT_GT(screen(), withCircle + 10);
+    box.Cls();
+    EXPECT_EQ(screen(), 0);
 }
 
 // A timer at angle 0 draws the same again on every tick.
