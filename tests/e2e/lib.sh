@@ -23,7 +23,6 @@ start_display() {
 start_program() {
     "$1" 2>"$work/stderr" &
     pids+=($!)
-    program_pid=$!
     window=""
     for _ in $(seq 100); do
         window=$(xdotool search --name "^$2\$" 2>/dev/null | head -1) && [ -n "$window" ] && break
@@ -40,46 +39,32 @@ click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.1; }
 type_text() { xdotool type --delay 20 -- "$1"; sleep 0.1; }
 capture() { import -window "$window" "$1"; }
 
-# greys X Y W H FILE: the grey level (0..255) of every pixel, row by row.
-greys() {
-    /usr/bin/convert "$5" -crop "$3x$4+$1+$2" +repage -colorspace Gray -depth 8 txt:- \
-        | awk 'NR > 1 { sub(/.*gray\(/, ""); sub(/[%)].*/, ""); printf "%d ", $0 }'
+# darkest X Y W H FILE: the lowest grey level (0..255) in a rectangle.
+darkest() {
+    /usr/bin/convert "$5" -crop "$3x$4+$1+$2" +repage -colorspace Gray -format '%[fx:int(255*minima)]' info:
 }
-
-# darkest X Y W H FILE: the lowest grey level in a rectangle.
-darkest() { greys "$@" | awk '{ m = $1; for (i = 2; i <= NF; i++) if ($i < m) m = $i; print m }'; }
-
 expect_dark() {  # X Y W H FILE WHAT
-    local level; level=$(darkest "$@")
-    [ "$level" -lt 100 ] || fail "$6: nothing dark in $3x$4+$1+$2 (darkest $level)"
+    [ "$(darkest "$@")" -lt 100 ] || fail "$6: nothing dark in $3x$4+$1+$2"
 }
-
 expect_blank() {  # X Y W H FILE WHAT
-    local level; level=$(darkest "$@")
-    [ "$level" -gt 200 ] || fail "$6: expected blank in $3x$4+$1+$2 (darkest $level)"
+    [ "$(darkest "$@")" -gt 200 ] || fail "$6: expected blank in $3x$4+$1+$2"
 }
 
 # expect_colour X Y W H R G B FILE WHAT: some pixel in the rectangle has
 # (about) this colour.
 expect_colour() {
-    local found
-    found=$(/usr/bin/convert "$8" -crop "$3x$4+$1+$2" +repage -depth 8 txt:- | awk -v r="$5" -v g="$6" -v b="$7" '
-        NR > 1 { sub(/^[^(]*\(/, ""); split($0, c, /[,)]/)
-                 if ((c[1]-r)^2 + (c[2]-g)^2 + (c[3]-b)^2 < 40*40) n++ }
-        END { print n + 0 }')
-    [ "$found" -gt 0 ] || fail "$9: no pixel of colour $5,$6,$7 in $3x$4+$1+$2"
+    /usr/bin/convert "$8" -crop "$3x$4+$1+$2" +repage -depth 8 txt:- | awk -v r="$5" -v g="$6" -v b="$7" '
+        NR > 1 { sub(/^[^(]*\(/, ""); split($0, c, /[,)]/); if ((c[1]-r)^2 + (c[2]-g)^2 + (c[3]-b)^2 < 1600) n++ }
+        END { exit n == 0 }' || fail "$9: no pixel of colour $5,$6,$7 in $3x$4+$1+$2"
 }
 
 # settle SECONDS FILE CHECK...: captures the window into FILE until CHECK (one
 # of the expect_ calls) holds, so a slow or busy machine only waits longer.
 settle() {
-    local seconds=$1 file=$2
+    local deadline=$((SECONDS + $1)) file=$2
     shift 2
-    local deadline=$((SECONDS + seconds))
-    while :; do
-        capture "$file"
-        if ("$@") >/dev/null 2>&1; then return 0; fi
-        if [ "$SECONDS" -ge "$deadline" ]; then "$@"; return 1; fi
+    until capture "$file"; ("$@") >/dev/null 2>&1; do
+        [ "$SECONDS" -lt "$deadline" ] || "$@"
         sleep 0.2
     done
 }

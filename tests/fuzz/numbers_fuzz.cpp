@@ -64,19 +64,13 @@ void checkDouble(double x, double y)
     }
 }
 
-double doubleAt(const std::uint8_t *data, std::size_t size, std::size_t offset)
-{
-    std::uint64_t bits = 0;  // little-endian on the machines we build on
-    if (offset < size)
-        std::memcpy(&bits, data + offset, std::min<std::size_t>(8, size - offset));
-    return std::bit_cast<double>(bits);
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    checkDouble(doubleAt(data, size, 0), doubleAt(data, size, 8));
+    std::uint64_t bits[2] = {};  // little-endian on the machines we build on
+    std::memcpy(bits, data, std::min<std::size_t>(size, 16));
+    checkDouble(std::bit_cast<double>(bits[0]), std::bit_cast<double>(bits[1]));
     if (size <= 16)
         return 0;
     std::u16string utf16((size - 16) / 2, u'\0');

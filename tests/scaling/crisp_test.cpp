@@ -6,35 +6,19 @@
 #include "angulon/form1.h"
 #include "unitrix/form1.h"
 
-#include <QApplication>
+using testing_support::count;
 
 namespace {
 
-// Grey levels of a window's device pixels from one point onwards.
-std::vector<int> greys(const QImage &image, QPoint from, QPoint step, int n)
-{
-    std::vector<int> out;
-    for (int i = 0; i < n; ++i, from += step)
-        out.push_back(qGray(image.pixel(from)));
-    return out;
-}
-
-// A one-pixel line crossed at right angles: two black device pixels amid white.
-void expectSharpCrossing(const std::vector<int> &greys)
-{
-    EXPECT_EQ(std::count_if(greys.begin(), greys.end(), [](int g) { return g < 30; }), 2);
-    EXPECT_EQ(std::count_if(greys.begin(), greys.end(), [](int g) { return g >= 30 && g <= 225; }), 0) << "smeared";
-}
-
-TEST(Crisp, TheUnitCircleFigureAndPicturesAreDrawnAtDeviceResolution)
+TEST(Crisp, TheUnitCircleFigureAndThePicturesAreDrawnAtDeviceResolution)
 {
     unitrix::Form1 form;
-    form.window().show();
     const QImage shown = form.window().grab().toImage();
     ASSERT_EQ(shown.size(), QSize(1480, 1118));
     EXPECT_EQ(form.Picture1.drawing().size(), QSize(666, 666)) << "the persistent picture is kept at ratio 2";
-    expectSharpCrossing(greys(shown, {218, 430}, {0, 1}, 40));  // the x-axis at logical (109, 224.5)
-    expectSharpCrossing(greys(shown, {365, 300}, {1, 0}, 40));  // the y-axis at (192.5, 150)
+    // Down across the x-axis at logical (109, 224.5): two black device pixels amid white.
+    EXPECT_EQ(count(shown, {218, 430, 1, 40}, Qt::black, 30) + count(shown, {218, 430, 1, 40}, Qt::white, 30), 40);
+    EXPECT_EQ(count(shown, {218, 430, 1, 40}, Qt::black, 30), 2);
     // An enlarged 1x picture repeats every pixel in 2 x 2 blocks; ours does not.
     const QImage title = form.window().get<QWidget>("Image17").grab().toImage();
     int differingPairs = 0;
@@ -47,14 +31,13 @@ TEST(Crisp, TheUnitCircleFigureAndPicturesAreDrawnAtDeviceResolution)
 TEST(Crisp, AngulonRaysAreTwoLogicalPixelsWide)
 {
     angulon::Form1 form;
-    form.window().show();
     form.Text2.setText("90");
     form.window().click("Command4");
     testing_support::runToEnd(form.Timer2);
     // The green β ray stands on the y-axis (logical x 174.5): 4 device pixels of pure green.
     const QImage shown = form.window().grab().toImage();
-    EXPECT_EQ(testing_support::count(shown, {330, 200, 40, 1}, Qt::green), 4);
-    EXPECT_EQ(testing_support::count(shown, {330, 200, 40, 1}, Qt::white) + testing_support::count(shown, {330, 200, 40, 1}, Qt::black), 36);
+    EXPECT_EQ(count(shown, {330, 200, 40, 1}, Qt::green, 0), 4);
+    EXPECT_EQ(count(shown, {330, 200, 40, 1}, Qt::white, 30), 36);
 }
 
 } // namespace
