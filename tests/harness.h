@@ -98,7 +98,8 @@ QString turn(Animation &a, forms::PictureBox &canvas, double deg, bool small, in
     double t = 0, x = 0, y = 0, x0 = 0, y0 = 0;
     int ticks = 0, arrow = 0;
     QString more, look;
-    EXPECT_EQ(ends(a.ray), "0,0 1.9,0; ") << "a run starts on the x-axis";
+    EXPECT_EQ(ends(a.ray) + (a.ray.isVisible() && a.stroke1.isVisible() && a.stroke2.isVisible() ? "shown" : "hidden"),
+              "0,0 1.9,0; shown") << "a run starts on the x-axis, its ray and arrowhead shown";
     while (a.timer.isEnabled() && ticks < limit) {
         canvas.clearRecorded();
         a.timer.tick();

@@ -87,6 +87,12 @@ TEST_F(Canvas, TheScreenShowsEachCallAtOnce)
     EXPECT_GT(screen(), withCircle + 10);
     box.Cls();
     EXPECT_EQ(screen(), 0);
+    forms::LineObject &ray = box.addLine(Qt::black, 2);
+    ray.place(-1.5, -1.5, -0.5, -0.5);
+    EXPECT_EQ(screen(), dark());
+    ray.place(0.5, 1.5, 1.5, 0.5);  // a ray moved: gone from where it was, shown where it is
+    EXPECT_EQ(screen(), dark());
+    EXPECT_GT(dark(), 40);
 }
 
 // A timer at angle 0 draws the same again on every tick.

@@ -55,6 +55,7 @@ TEST_F(Lesson, StartsWithTheUnitCircle)
     const QImage shown = window.grab().toImage();
     EXPECT_GT(count(shown, {392, 80, 150, 20}, Qt::blue) * count(shown, {392, 90, 150, 20}, QColor(235, 239, 255), 0), 0);
     EXPECT_GT(count(shown, {630, 70, 70, 20}, QColor(255, 192, 255), 0), 1000);
+    EXPECT_EQ(count(shown, {600, 480, 130, 70}, QColor(235, 233, 225), 2), 0) << "the background picture covers it all";
     EXPECT_EQ(count(shown, {392, 312, 105, 25}, Qt::red), 0);
     EXPECT_GT(count(window.get<QWidget>("Frame2").grab().toImage(), {8, 0, 40, 20}, Qt::red), 20);
 }
@@ -159,7 +160,9 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(Lesson, PAndQAreMarkedWhereAPupilLooks)
 {
     choose(1);
+    form.Picture1.clearRecorded();
     enter(form.Text1, "30", "Command1");
+    EXPECT_EQ(text(form.Picture1.recorded()), Cross + "y at -0.15,2.05 i; O at -0.15,-0.04 i") << "the axes drawn again";
     auto finish = [&](forms::Timer &timer) {
         form.Picture1.clearRecorded();
         runToEnd(timer);
@@ -231,12 +234,12 @@ TEST_F(Lesson, EachFigureKeepsItsOwnCourse)
     enter(form.Text1, "100", "Command1");
     for (int i = 0; i < 5; ++i)
         form.Timer1.tick();
-    enter(form.Text3, "-45", "Command5");
+    enter(form.Text3, "-90", "Command5");
     enter(form.Text3, "5000", "Command5");
     EXPECT_TRUE(boxes.shown == QStringList{RangeMessage} && window.focusWidget() == &form.Text3 && form.Text3.text().isEmpty());
     while (form.Timer1.isEnabled() || form.Timer3.isEnabled())
         form.Timer1.tick(), form.Timer3.tick();
-    EXPECT_EQ(form.Label4.text() + ' ' + form.Text2.text() + ' ' + ends(form.Line9), "0.9848 280 0,0 1.344,-1.344; ");
+    EXPECT_EQ(form.Label4.text() + ' ' + form.Text2.text() + ' ' + ends(form.Line9), "0.9848 280 0,0 0,-1.9; ");
     runToEnd(form.Timer2);
     EXPECT_EQ(ends(form.Line6), "0,0 0.3299,-1.871; ");
 
@@ -279,7 +282,8 @@ TEST_F(Lesson, AWholeLessonByKeysAlone)
     press(Qt::Key_Tab);
     EXPECT_EQ(count(form.Image13.grab().toImage(), form.Image13.rect(), highlight), 0) << "the list let go";
     EXPECT_EQ(form.Picture4.height(), 0);
-    EXPECT_EQ(form.Label9.text(), "以OQ为终边的角的正弦:sin(180°-α)=");
+    EXPECT_EQ(form.Label9.text() + form.Label10.text() + form.Label11.text(),
+              "以OQ为终边的角的正弦:sin(180°-α)=以OQ为终边的角的余弦:cos(180°-α)=以OQ为终边的角的正切:tan(180°-α)=");
     EXPECT_EQ(QAccessible::queryAccessibleInterface(&form.Image16)->text(QAccessible::Name), "180°−α");
     for (int i = 0; i < 3; ++i)
         press(Qt::Key_Tab);  // Picture6, Picture1, Text1
