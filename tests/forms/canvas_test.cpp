@@ -62,6 +62,7 @@ TEST_F(Canvas, LinesAreOnePixelThinDottedOnesGappedAndAResizeKeepsThem)
     box.resize(100, 120);
     const QImage shown = box.grab().toImage();
     EXPECT_NEAR(count(shown, {0, 0, 100, 20}, Qt::black), 20, 2) << "the diagonal";
+    EXPECT_EQ(count(shown, {0, 0, 1, 1}, Qt::black), 1) << "where it was";
     const int dots = count(shown, {0, 25, 100, 1}, Qt::black);
     EXPECT_TRUE(dots > 30 && dots < 70) << dots;
     EXPECT_EQ(count(shown, {70, 32, 11, 11}, Qt::black), 0);

@@ -48,6 +48,7 @@ TEST(Events, TheMessageBoxHoldsEveryTickBackAndReadsInChinese)
         EXPECT_EQ(QFontInfo(box->font()).family(), "Noto Sans CJK SC") << "Chinese in Simplified glyph shapes";
         ASSERT_EQ(box->buttons().size(), 1);
         EXPECT_EQ(box->buttons()[0]->text(), "确定");
+        EXPECT_TRUE(box->defaultButton() == box->buttons()[0] && box->escapeButton() == box->buttons()[0]);
         box->buttons()[0]->click();
     });
     deliver([] { MsgBox("角度超出规定范围，请重新输入。", 48, "提示"); });
