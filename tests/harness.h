@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -128,6 +129,16 @@ QString turn(Animation &a, forms::PictureBox &canvas, double deg, bool small, in
         s += QStringLiteral(", arrow %1: %2").arg(arrow).arg(pt(a.stroke1.X2(), a.stroke1.Y2()) + ' ' + pt(a.stroke2.X2(), a.stroke2.Y2()));
     EXPECT_EQ(pt(a.ray.X1(), a.ray.Y1()), "0,0") << "the ray's foot";
     return s + ", ray " + pt(a.ray.X2(), a.ray.Y2()) + (more.isEmpty() ? "" : ", then " + more);
+}
+
+// What a widget shows of a picture painted at a point over its background.
+inline QImage painted(const QWidget &widget, const forms::Picture &picture, QPointF at = {})
+{
+    QImage image(widget.size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(widget.palette().color(QPalette::Window));
+    QPainter painter(&image);
+    picture.paint(painter, at);
+    return image;
 }
 
 // Pixels of a colour (give or take a few levels) in a rectangle of an image.

@@ -182,6 +182,9 @@ TEST_F(Rows, EveryRowClearAndExitByKeysAlone)
     press(Qt::Key_Space, " ");
     EXPECT_FALSE(form.Timer3.isEnabled() || form.Line9.isVisible());
     const QImage exit = form.Command3.grab().toImage();
+    const forms::Picture face(":/angulon/exit_up.svg");  // in the middle of the button
+    const QSize room = form.Command3.size() - face.size();
+    EXPECT_EQ(exit.convertToFormat(QImage::Format_ARGB32_Premultiplied), painted(form.Command3, face, {room.width() / 2.0, room.height() / 2.0}));
     form.Command3.setFocus();
     EXPECT_NE(form.Command3.grab().toImage(), exit) << "the focus shows on the exit button";
     start('b', "90");

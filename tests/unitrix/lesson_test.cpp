@@ -45,6 +45,8 @@ TEST_F(Lesson, StartsWithTheUnitCircle)
     EXPECT_EQ(window.maximumSize(), QSize(740, 559));
     EXPECT_EQ(window.minimumSize(), QSize(740, 559));
     EXPECT_FALSE(window.windowIcon().isNull());
+    auto &title = window.get<forms::Image>("Image17");  // a picture shown from its top-left corner
+    EXPECT_EQ(title.grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied), painted(title, title.picture()));
     EXPECT_EQ(text(form.Picture1.recorded()), Cross + "y at -0.15,2.05 i; O at -0.15,-0.04 i; C 0,0 1.7; 1 at 1.75,-0.04; "
                                                       "-1 at -1.85,-0.04; 1 at -0.1,1.88; -1 at -0.2,-1.75");
     EXPECT_EQ(ends(form.Line1) + ends(form.Line6) + ends(form.Line9), "0,0 1.9,0; 0,0 1.9,0; 0,0 1.9,0; ");
