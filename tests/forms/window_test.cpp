@@ -46,6 +46,7 @@ TEST(Events, TheMessageBoxHoldsEveryTickBackAndReadsInChinese)
         EXPECT_EQ(box->windowTitle() + box->text(), "提示角度超出规定范围，请重新输入。");
         EXPECT_EQ(box->icon(), QMessageBox::Warning);
         EXPECT_EQ(QFontInfo(box->font()).family(), "Noto Sans CJK SC") << "Chinese in Simplified glyph shapes";
+        EXPECT_EQ(QCoreApplication::translate("QLineEdit", "&Undo"), "撤消(&U)") << "Qt's own texts in Chinese";
         ASSERT_EQ(box->buttons().size(), 1);
         EXPECT_EQ(box->buttons()[0]->text(), "确定");
         EXPECT_TRUE(box->defaultButton() == box->buttons()[0] && box->escapeButton() == box->buttons()[0]);
