@@ -56,10 +56,12 @@ inline void press(int key, const QString &text = {}, Qt::KeyboardModifiers modif
     }
 }
 
-// A mouse button pressed and released at a point of a widget.
-inline void click(QWidget &widget, QPoint at, Qt::MouseButton button = Qt::LeftButton)
+// A mouse button pressed (unless only let go) and released at a point of a widget.
+inline void click(QWidget &widget, QPoint at, Qt::MouseButton button = Qt::LeftButton, bool press = true)
 {
     for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        if (type == QEvent::MouseButtonPress && !press)
+            continue;
         QMouseEvent event(type, at, widget.mapToGlobal(at), button, button, {});
         QApplication::sendEvent(&widget, &event);
     }

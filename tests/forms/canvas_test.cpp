@@ -60,6 +60,7 @@ TEST_F(Canvas, LinesAreOnePixelThinDottedOnesGappedAndAResizeKeepsThem)
     box.Line(-2, 1, 2, 1);
     box.Line(1, 1.5f, 1, 1.5f);  // one point: nothing
     box.resize(100, 120);
+    box.Line(1.9f, -1.9f, 1.9f, -1.8f);  // into a bigger picture, the old one copied over
     const QImage shown = box.grab().toImage();
     EXPECT_NEAR(count(shown, {0, 0, 100, 20}, Qt::black), 20, 2) << "the diagonal";
     EXPECT_EQ(count(shown, {0, 0, 1, 1}, Qt::black), 1) << "where it was";
@@ -73,19 +74,18 @@ TEST_F(Canvas, LinesAreOnePixelThinDottedOnesGappedAndAResizeKeepsThem)
 TEST_F(Canvas, TheScreenShowsEachCallAtOnce)
 {
     box.show();
-    auto screen = [&] {
+    auto screen = [&](QColor colour = Qt::black) {
         QApplication::processEvents();
-        return count(box.screen()->grabWindow(box.winId()).toImage(), box.rect(), Qt::black);
+        return count(box.screen()->grabWindow(box.winId()).toImage(), box.rect(), colour);
     };
     screen();
     box.Line(-2, 0, 2, 0);
     EXPECT_EQ(screen(), 100);
-    box.Circle(0, 0, 1);
-    const int withCircle = screen();
-    EXPECT_GT(withCircle, 200);
+    box.Circle(0, 0, 1, 255);
+    EXPECT_GT(screen(Qt::red), 100);
     box.CurrentX = -1.8f, box.CurrentY = -1.5f;
-    box.Print("W");
-    EXPECT_GT(screen(), withCircle + 10);
+    box.Print("W");  // in the canvas's own colour, whatever was drawn before
+    EXPECT_GT(screen(), 110);
     box.Cls();
     EXPECT_EQ(screen(), 0);
     forms::LineObject &ray = box.addLine(Qt::black, 2);

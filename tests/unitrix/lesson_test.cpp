@@ -113,6 +113,7 @@ const Turned runs[] = {
                      "ray -1.9,0, then L 0,0 1,0"},
     {'T', 0, "400", "70 ticks, mark 0.2,0 to 0.4206,0.3529 c16711680, arrow 17: 0.4185,0.2352 0.5204,0.2985, "
                     "ray 1.455,1.221, then L 0,0 1,0"},
+    {'T', 0, "0.4", "1 ticks, mark 0,0 to 0,0 c16711680, ray 1.9,0.01326"},
     {'T', 0, "-11.459165581759557", "2 ticks, mark 0.3,0 to 0.2985,-0.02995 c16711680, ray 1.862,-0.3775, "
                                     "then L 0,0 1,0"}};
 INSTANTIATE_TEST_SUITE_P(Figures, Runs, testing::ValuesIn(runs));
@@ -329,6 +330,8 @@ TEST_F(Lesson, AScreenReaderAndTheMouseChooseAFormula)
     EXPECT_EQ(form.Picture4.height(), 0) << "only the left button clicks";
     click(form.Picture6, {5, 5});
     click(form.Image12, {5, 5});
+    click(form.Picture6, {5, 5}, Qt::LeftButton, false);
+    EXPECT_EQ(form.Picture4.height(), 0) << "a button let go without a press clicks nothing";
     EXPECT_EQ(form.Label9.text(), "以OQ为终边的角的正弦:sin(180°+α)=");
 }
 
