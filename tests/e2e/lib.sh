@@ -19,10 +19,12 @@ start_display() {
     export DISPLAY=":$(cat "$work/display")"
 }
 
-# start_program BINARY TITLE: runs it and sets $window to its window id.
+# start_program BINARY TITLE: runs it and sets $program_pid, and $window to
+# its window id.
 start_program() {
     "$1" 2>"$work/stderr" &
     pids+=($!)
+    program_pid=$!
     window=""
     for _ in $(seq 100); do
         window=$(xdotool search --name "^$2\$" 2>/dev/null | head -1) && [ -n "$window" ] && break
