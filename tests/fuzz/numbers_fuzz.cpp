@@ -14,19 +14,15 @@
 #include <QRegularExpression>
 #include <bit>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 namespace {
 
 void require(bool holds, const char *property, double x, const QString &text)
 {
-    if (holds)
-        return;
-    std::fprintf(stderr, "broken: %s\n  x = %.17g (bits %016llx)\n  text = \"%s\"\n", property, x,
-                 static_cast<unsigned long long>(std::bit_cast<std::uint64_t>(x)), qPrintable(text));
-    std::abort();
+    if (!holds)
+        qFatal("broken: %s\n  x = %.17g (bits %016llx)\n  text = \"%s\"", property, x,
+               static_cast<unsigned long long>(std::bit_cast<std::uint64_t>(x)), qPrintable(text));
 }
 
 // -?[0-9]+(.[0-9]{1,4})? for a read-out, any count of decimals otherwise.
