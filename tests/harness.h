@@ -27,12 +27,7 @@ struct RecordingFromStart {
 // Each box as "title: prompt (style)".
 struct MessageBoxes {
     QStringList shown;
-    MessageBoxes()
-    {
-        forms::setMsgBoxHook([this](const QString &p, int style, const QString &t) {
-            shown << QStringLiteral("%1: %2 (%3)").arg(t, p).arg(style);
-        });
-    }
+    MessageBoxes() { forms::setMsgBoxHook([this](const QString &p, int style, const QString &t) { shown << QString("%1: %2 (%3)").arg(t, p).arg(style); }); }
     ~MessageBoxes() { forms::setMsgBoxHook({}); }
 };
 inline const QString RangeMessage = QStringLiteral("提示: 角度超出规定范围，请重新输入。 (48)");
@@ -56,15 +51,20 @@ inline void press(int key, const QString &text = {}, Qt::KeyboardModifiers modif
     }
 }
 
+// Keys pressed in turn where the focus is: a printable key types its character,
+// Backtab comes with Shift as from a keyboard.
+inline void keys(std::initializer_list<int> sequence)
+{
+    for (int key : sequence)
+        press(key, key >= 0x20 && key < 0x7f ? QString(QChar(key)) : QString(), key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+}
+
 // A mouse button pressed (unless only let go) and released at a point of a widget.
 inline void click(QWidget &widget, QPoint at, Qt::MouseButton button = Qt::LeftButton, bool press = true)
 {
-    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-        if (type == QEvent::MouseButtonPress && !press)
-            continue;
-        QMouseEvent event(type, at, widget.mapToGlobal(at), button, button, {});
-        QApplication::sendEvent(&widget, &event);
-    }
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+        if (QMouseEvent event(type, at, widget.mapToGlobal(at), button, button, {}); press || type == QEvent::MouseButtonRelease)
+            QApplication::sendEvent(&widget, &event);
 }
 
 inline QString num(double v) { return QString::number(std::fabs(v) < 1e-9 ? 0.0 : v, 'g', 4); }

@@ -28,11 +28,40 @@ struct Lesson : testing::Test {
         entry.setText(angle);
         window.click(button);
     }
+    void ticks(int n, std::initializer_list<forms::Timer *> timers)
+    {
+        for (int i = 0; i < n; ++i)
+            for (forms::Timer *t : timers)
+                t->tick();
+    }
     // P's read-outs | the angle of OQ handed over | Q's read-outs.
     QString told() const
     {
         return QString("%1 %2 %3 | %4 | %5 %6 %7").arg(form.Label4.text(), form.Label6.text(), form.Label8.text(), form.Text2.text(),
                                                        form.Label12.text(), form.Label13.text(), form.Label14.text());
+    }
+    // The coordinate texts printed since the canvas last forgot: each must stand
+    // whole, 3 pixels clear of the canvas's edges; told at its place, or at the
+    // edge it was moved to because its place would cut it.
+    QString marks()
+    {
+        QStringList seen;
+        QString told;
+        for (const forms::DrawCall c : std::vector(form.Picture1.recorded()))
+            if (c.op == forms::DrawCall::Op::Print && c.text.contains('(') && !seen.contains(c.text)) {
+                seen << c.text;
+                form.Picture1.Cls();  // printed alone, to find its ink
+                form.Picture1.CurrentX = c.x1, form.Picture1.CurrentY = c.y1;
+                form.Picture1.Print(c.text);
+                const QImage drawn = form.Picture1.drawing();
+                QRect ink;
+                for (int y = 0; y < drawn.height(); ++y)
+                    for (int x = 0; x < drawn.width(); ++x)
+                        ink |= qGray(drawn.pixel(x, y)) < 100 ? QRect(x, y, 1, 1) : QRect();
+                EXPECT_TRUE(ink.left() >= 3 && ink.right() <= drawn.width() - 4) << c.text.toStdString() << " cut or at the edge";
+                told += ' ' + c.text + " at " + (ink.left() < 6 ? "left" : ink.right() > drawn.width() - 7 ? "right" : num(c.x1)) + ',' + num(c.y1);
+            }
+        return told;
     }
 };
 
@@ -118,8 +147,8 @@ const Turned runs[] = {
                                     "then L 0,0 1,0"}};
 INSTANTIATE_TEST_SUITE_P(Figures, Runs, testing::ValuesIn(runs));
 
-// α through to the end of Q: the read-outs and the angle handed over, the text
-// that marks Q, whether a ray still turns, and any message on the way.
+// α through to the end of Q: the read-outs and the angle handed over, the
+// texts that mark P and Q, whether a ray still turns, and any message.
 class ReadOuts : public Lesson, public testing::WithParamInterface<std::tuple<int, const char *, const char *>> {};
 
 TEST_P(ReadOuts, OfPThenQ)
@@ -130,39 +159,40 @@ TEST_P(ReadOuts, OfPThenQ)
     for (QLabel *caption : {&form.Label9, &form.Label10, &form.Label11})  // drawn without fallback faces
         for (QChar c : caption->text())
             EXPECT_TRUE(QFontMetrics(caption->font()).inFont(c)) << caption->text().toStdString();
-    enter(form.Text1, alpha, "Command1");
-    const bool turning = runToEnd(form.Timer1, 400) < 0;
     form.Picture1.clearRecorded();
-    QString q = turning || (form.Timer2.isEnabled() && runToEnd(form.Timer2, 400) < 0) ? " turning" : "";
-    for (const auto &call : form.Picture1.recorded())
-        if (call.op == forms::DrawCall::Op::Print && !q.contains(call.text))
-            q = ' ' + call.text + q;
-    EXPECT_EQ(told() + q + (boxes.shown == QStringList{RangeMessage} ? " range message, " + window.focusWidget()->objectName() : boxes.shown.join(' ')),
+    enter(form.Text1, alpha, "Command1");
+    const bool turning = runToEnd(form.Timer1, 400) < 0 || (form.Timer2.isEnabled() && runToEnd(form.Timer2, 400) < 0);
+    EXPECT_EQ(told() + marks() + (turning ? " turning" : "") +
+                  (boxes.shown == QStringList{RangeMessage} ? " range message, " + window.focusWidget()->objectName() : boxes.shown.join(' ')),
               seen);
 }
 
+// P's and Q's texts, cut at their places, move to the edge (Q's also at 0°, under 180°+α too).
 INSTANTIATE_TEST_SUITE_P(
     Lessons, ReadOuts,
-    testing::Values(std::tuple(1, "30", "0.5 0.866 0.5774 | 210 | -0.5 -0.866 0.5774 Q(-cosa,-sina)"),
-                    std::tuple(2, "30", "0.5 0.866 0.5774 | 150 | 0.5 -0.866 -0.5774 Q(-cosa,sina)"),
-                    std::tuple(3, "30", "0.5 0.866 0.5774 | -30 | -0.5 0.866 -0.5774 Q(cosa,-sina)"),
-                    // reached by the forward step, Q's text still names -sina
-                    std::tuple(3, "-30", "-0.5 0.866 -0.5774 | 30 | 0.5 0.866 0.5774 Q(cosa,-sina)"),
-                    std::tuple(1, "-300", "0.866 0.5 1.732 | -120 | -0.866 -0.5 1.732 Q(-cosa,-sina)"),
-                    std::tuple(2, "90", "1 0 不存在 | 90 | 1 0 不存在 Q(-cosa,sina)"),
-                    std::tuple(2, "-270", "1 0 不存在 | 450 | 1 0 不存在 Q(-cosa,sina)"),
-                    std::tuple(2, "-180", "0 -1 0 | 360 | 0 1 0 Q(-cosa,sina)"),
-                    // a cosine read-out of 0 has no quotient, listed angle or not
-                    std::tuple(1, "1170", "1 0 不存在 | 1350 | -1 0 不存在 Q(-cosa,-sina)"),
-                    std::tuple(3, "-1710", "1 0 不存在 | 1710 | -1 0 不存在 Q(cosa,-sina)"),
-                    // and so has Q's then, though its cosine reads -0.0001
-                    std::tuple(1, "89.99725", "1 0 不存在 | 269.99725 | -1 -0.0001 不存在 Q(-cosa,-sina)"),
-                    std::tuple(0, "45", "0.7071 0.7071 1 |  |   "), std::tuple(1, "0", "0 1 0 |  | 0 -1 0 turning"),
-                    std::tuple(3, "abc", "0 1 0 |  | 0 1 0 turning"), std::tuple(2, "180", "0 -1 0 | 0 | 0 1 0 Q(-cosa,sina) turning"),
-                    std::tuple(1, "1700", "-0.9848 -0.1737 5.6695 |  |    range message, Text2"),
-                    std::tuple(0, "-1800", "0 1 0 |  |   "), std::tuple(1, "1800.0001", "   |  |    range message, Text1"),
-                    std::tuple(2, "-1800.0000000001", "   |  |    range message, Text1"),
-                    std::tuple(3, "１９００", "   |  |    range message, Text1")));
+    testing::Values(
+        std::tuple(1, "30", "0.5 0.866 0.5774 | 210 | -0.5 -0.866 0.5774 P(cosa,sina) at right,0.85 Q(-cosa,-sina) at left,-0.85"),
+        std::tuple(2, "30", "0.5 0.866 0.5774 | 150 | 0.5 -0.866 -0.5774 P(cosa,sina) at right,0.85 Q(-cosa,sina) at left,0.85"),
+        std::tuple(3, "30", "0.5 0.866 0.5774 | -30 | -0.5 0.866 -0.5774 P(cosa,sina) at right,0.85 Q(cosa,-sina) at right,-0.85"),
+        // reached by the forward step, Q's text still names -sina
+        std::tuple(3, "-30", "-0.5 0.866 -0.5774 | 30 | 0.5 0.866 0.5774 P(cosa,sina) at right,-0.85 Q(cosa,-sina) at right,0.85"),
+        std::tuple(1, "-300", "0.866 0.5 1.732 | -120 | -0.866 -0.5 1.732 P(cosa,sina) at 0.75,1.472 Q(-cosa,-sina) at -0.9,-1.472"),
+        std::tuple(2, "120", "0.866 -0.5 -1.732 | 60 | 0.866 0.5 1.732 P(cosa,sina) at -0.75,1.472 Q(-cosa,sina) at 0.4,1.472"),
+        std::tuple(2, "90", "1 0 不存在 | 90 | 1 0 不存在 P(cosa,sina) at 1.99e-06,1.7 Q(-cosa,sina) at -0.5,1.7"),
+        std::tuple(2, "-270", "1 0 不存在 | 450 | 1 0 不存在 P(cosa,sina) at -5.971e-06,1.7 Q(-cosa,sina) at -0.5,1.7"),
+        std::tuple(2, "-180", "0 -1 0 | 360 | 0 1 0 P(cosa,sina) at -1.5,-4.511e-06 Q(-cosa,sina) at right,-9.022e-06"),
+        // a cosine read-out of 0 has no quotient, listed angle or not
+        std::tuple(1, "1170", "1 0 不存在 | 1350 | -1 0 不存在 P(cosa,sina) at 2.587e-05,1.7 Q(-cosa,-sina) at -0.5,-1.7"),
+        std::tuple(3, "-1710", "1 0 不存在 | 1710 | -1 0 不存在 P(cosa,sina) at -3.781e-05,1.7 Q(cosa,-sina) at -0.5,-1.7"),
+        // and so has Q's then, though its cosine reads -0.0001
+        std::tuple(1, "89.99725", "1 0 不存在 | 269.99725 | -1 -0.0001 不存在 P(cosa,sina) at 7.398e-05,1.7 Q(-cosa,-sina) at -0.5001,-1.7"),
+        std::tuple(2, "180", "0 -1 0 | 0 | 0 1 0 P(cosa,sina) at -1.5,4.511e-06 Q(-cosa,sina) at right,0.2 turning"),
+        std::tuple(1, "-180", "0 -1 0 | 0 | 0 1 0 P(cosa,sina) at -1.5,-4.511e-06 Q(-cosa,-sina) at right,0.2 turning"),
+        std::tuple(0, "45", "0.7071 0.7071 1 |  |    P(cosa,sina) at 1.061,1.202"), std::tuple(1, "0", "0 1 0 |  | 0 -1 0 turning"),
+        std::tuple(3, "abc", "0 1 0 |  | 0 1 0 turning"), std::tuple(0, "-1800", "0 1 0 |  |    P(cosa,sina) at right,4.511e-05"),
+        std::tuple(1, "1700", "-0.9848 -0.1737 5.6695 |  |    P(cosa,sina) at -0.2605,-1.674 range message, Text2"),
+        std::tuple(1, "1800.0001", "   |  |    range message, Text1"), std::tuple(2, "-1800.0000000001", "   |  |    range message, Text1"),
+        std::tuple(3, "１９００", "   |  |    range message, Text1")));
 
 TEST_F(Lesson, PAndQAreMarkedWhereAPupilLooks)
 {
