@@ -18,43 +18,36 @@
 
 namespace {
 
+unsigned long long bits(double x) { return std::bit_cast<std::uint64_t>(x); }
+
 void require(bool holds, const char *property, double x, const QString &text)
 {
     if (!holds)
-        qFatal("broken: %s\n  x = %.17g (bits %016llx)\n  text = \"%s\"", property, x,
-               static_cast<unsigned long long>(std::bit_cast<std::uint64_t>(x)), qPrintable(text));
-}
-
-// -?[0-9]+(.[0-9]{1,4})? for a read-out, any count of decimals otherwise.
-bool numeral(const QString &s, bool readOut)
-{
-    static const QRegularExpression four("^-?[0-9]+(\\.[0-9]{1,4})?$"), any("^-?[0-9]+(\\.[0-9]+)?$");
-    return (readOut ? four : any).match(s).hasMatch();
+        qFatal("broken: %s\n  x = %.17g (bits %016llx)\n  text = \"%s\"", property, x, bits(x), qPrintable(text));
 }
 
 void checkDouble(double x, double y)
 {
-    const QString s = forms::Format(x);
+    static const QRegularExpression readOut("^-?[0-9]+(\\.[0-9]{1,4})?$"), plain("^-?[0-9]+(\\.[0-9]+)?$");
+    const QString s = forms::Format(x), d = forms::DecimalText(x);
     if (!std::isfinite(x)) {
         require(s == (std::isnan(x) ? "NaN" : x > 0 ? "Infinity" : "-Infinity"), "Format names NaN and the infinities", x, s);
     } else {
-        require(numeral(s, true) && s != "-0", "Format writes -?[0-9]+(.[0-9]{1,4})?, never -0", x, s);
+        require(readOut.match(s).hasMatch() && s != "-0", "Format writes -?[0-9]+(.[0-9]{1,4})?, never -0", x, s);
         // Rounded at 15 significant digits, then half away from zero at four
         // decimals; fifteen digits take the very largest doubles past the range.
         const double back = forms::Val(s);
         require(std::isinf(back) ? std::fabs(x) >= 1.797693134862315e308
                                  : std::fabs(back - x) <= 0.5e-4 * (1 + 1e-9) + 1e-14 * std::fabs(x),
                 "Format is x to four decimals", x, s);
-        const QString d = forms::DecimalText(x);
-        require(numeral(d, false) && std::bit_cast<std::uint64_t>(forms::Val(d)) == std::bit_cast<std::uint64_t>(x),
-                "DecimalText writes plain decimals that Val reads back bit for bit", x, d);
+        require(plain.match(d).hasMatch() && bits(forms::Val(d)) == bits(x), "DecimalText is plain and reads back bit for bit", x, d);
     }
     for (auto [a, b] : {std::pair{x, y}, {y, x}}) {
         const auto r = forms::RoundingMod(a, b);
         const double ra = std::rint(a), rb = std::rint(b), limit = 9223372036854775808.0;  // 2^63
-        const bool fits = ra >= -limit && ra < limit && rb >= -limit && rb < limit && rb != 0;
         const QString operands = QStringLiteral("%1 mod %2").arg(a, 0, 'g', 17).arg(b, 0, 'g', 17);
-        require(r.has_value() == fits, "RoundingMod has a value exactly for operands in 64 bits", a, operands);
+        require(r.has_value() == (ra >= -limit && ra < limit && rb >= -limit && rb < limit && rb != 0),
+                "RoundingMod has a value exactly for operands in 64 bits", a, operands);
         // fmod is exact, and so its remainder (sign of the dividend, below the divisor).
         require(!r || double(*r) == std::fmod(ra, rb), "RoundingMod is the remainder of the rounded operands", a, operands);
     }
@@ -64,15 +57,13 @@ void checkDouble(double x, double y)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    std::uint64_t bits[2] = {};  // little-endian on the machines we build on
-    std::memcpy(bits, data, std::min<std::size_t>(size, 16));
-    checkDouble(std::bit_cast<double>(bits[0]), std::bit_cast<double>(bits[1]));
-    if (size <= 16)
-        return 0;
-    std::u16string utf16((size - 16) / 2, u'\0');
+    double xy[2] = {};  // little-endian on the machines we build on
+    std::memcpy(xy, data, std::min<std::size_t>(size, 16));
+    checkDouble(xy[0], xy[1]);
+    if (size <= 16) return 0;
+    QString utf16((size - 16) / 2, u'\0');
     std::memcpy(utf16.data(), data + 16, utf16.size() * 2);
-    for (const QString &text : {QString::fromUtf16(utf16.data(), utf16.size()),
-                                QString::fromUtf8(reinterpret_cast<const char *>(data + 16), qsizetype(size - 16))}) {
+    for (const QString &text : {utf16, QString::fromUtf8(reinterpret_cast<const char *>(data + 16), qsizetype(size - 16))}) {
         const double v = forms::Val(text);
         require(!std::isnan(v), "Val never reads NaN", v, text);
         checkDouble(v, 90);
