@@ -44,10 +44,8 @@ void enterText(QLineEdit &entry, Rng &rng)
         return how ? entry.setText(text) : testing_support::press(Qt::Key_Backspace, {}, {}, &entry);
     if (how > 3)
         testing_support::press(Qt::Key_A, {}, Qt::ControlModifier, &entry);
-    for (int i = 0, n; i < text.size(); i += n) {
-        n = text.size() > 64 ? text.size() : 1 + text[i].isHighSurrogate();
-        testing_support::press(0, text.mid(i, n), {}, &entry);
-    }
+    for (int i = 0, n; i < text.size(); i += n)  // key by key, a long text at once
+        testing_support::press(0, text.mid(i, n = text.size() > 64 ? text.size() : 1 + text[i].isHighSurrogate()), {}, &entry);
 }
 
 // One animation's run: started for d degrees it stops by itself within
@@ -70,8 +68,7 @@ struct Watch {
             ++ticks;
         else if (ray == 0 || std::bit_cast<std::uint64_t>(target) != std::bit_cast<std::uint64_t>(startedFor))
             ticks = 0, startedFor = target;
-        const long limit = long(std::ceil(std::fabs(startedFor) * M_PI / 180 / 0.1)) + 2;
-        if (std::isfinite(startedFor) && (startedFor * 3.14159 / 180 == 0 || ticks <= limit))
+        if (std::isfinite(startedFor) && (startedFor * 3.14159 / 180 == 0 || ticks <= long(std::ceil(std::fabs(startedFor) * M_PI / 18)) + 2))
             return {};
         return QStringLiteral("%1 started for %2 runs %3 ticks; ").arg(timer.objectName()).arg(startedFor, 0, 'g', 17).arg(ticks);
     }
@@ -85,14 +82,15 @@ void run(int seed, Window &form, std::vector<QLineEdit *> entries, QStringList s
     testing_support::MessageBoxes boxes;
     forms::Form &window = form.window();
     std::vector<Watch> watches{{animations.timer, animations.targetDeg, animations.RayAngle}...};
+    const auto canvases = window.findChildren<forms::PictureBox *>();
+    for (auto *canvas : canvases)
+        canvas->setRecording(true);
     QStringList clickable;  // every control that takes a click, but the exit
     for (const QString &name : window.controlNames())
-        if (auto *c = window.findChild<QObject *>(name); name != "Command3" && (qobject_cast<QAbstractButton *>(c) ||
-            qobject_cast<forms::Surface *>(c) || qobject_cast<forms::Image *>(c)))
+        if (auto *c = window.findChild<QObject *>(name); c && name != "Command3"
+            && (c->inherits("QAbstractButton") || c->inherits("forms::Surface") || c->inherits("forms::Image")))
             clickable << name;
     clickable.sort();  // the hash order differs from run to run
-    for (auto *canvas : window.findChildren<forms::PictureBox *>())
-        canvas->setRecording(true);
     Rng rng(seed);
     const int events = setting("ZENTRAK_EVENTS", 100'000) / Seeds;
     for (int n = 1; n <= events; ++n) {
@@ -100,25 +98,22 @@ void run(int seed, Window &form, std::vector<QLineEdit *> entries, QStringList s
         forms::Timer *ticked = nullptr;
         QString event;
         if (roll < 870) {  // mostly a timer that runs
-            ticked = &watches[below(rng, watches.size())].timer;
-            for (int tries = 0; !ticked->isEnabled() && tries < 10; ++tries)
+            for (int tries = 0; tries < 11 && !(ticked && ticked->isEnabled()); ++tries)
                 ticked = &watches[below(rng, watches.size())].timer;
             ticked->tick();
         } else if (roll < 930) {
             enterText(*entries[below(rng, entries.size())], rng);
         } else {
-            event = roll == 999 ? "Command2" : roll < 970 ? starts[below(rng, starts.size())] : clickable[below(rng, clickable.size())];
-            window.click(event);
+            const QStringList &from = roll < 970 ? starts : clickable;
+            window.click(event = roll == 999 ? QString("Command2") : from[below(rng, from.size())]);
         }
         QString broken;
         for (Watch &w : watches)
             broken += w.check(ticked, event == "Command2");
-        for (const QString &name : window.controlNames()) {
-            const auto *l = name.startsWith("Line") ? &window.line(name) : nullptr;
-            if (l && !std::isfinite(l->X1() + l->Y1() + l->X2() + l->Y2()))
+        for (const QString &name : window.controlNames().filter("Line"))
+            if (const auto &l = window.line(name); !std::isfinite(l.X1() + l.Y1() + l.X2() + l.Y2()))
                 broken += name + " has a non-finite end; ";
-        }
-        for (auto *canvas : window.findChildren<forms::PictureBox *>()) {
+        for (auto *canvas : canvases) {
             for (const forms::DrawCall &c : canvas->recorded())
                 if (!std::isfinite(c.x1 + c.y1 + c.x2 + c.y2))
                     broken += canvas->objectName() + " drew at a non-finite point; ";
@@ -132,9 +127,7 @@ void run(int seed, Window &form, std::vector<QLineEdit *> entries, QStringList s
     }
     if (seed % 4 == 0) {
         window.click("Command3");
-        for (Watch &w : watches)
-            EXPECT_FALSE(w.timer.isEnabled()) << "ticks after the exit";
-        EXPECT_TRUE(window.hasEnded());
+        EXPECT_TRUE(window.hasEnded() && std::ranges::none_of(watches, [](Watch &w) { return w.timer.isEnabled(); })) << "ticks after the exit";
     }
 }
 
