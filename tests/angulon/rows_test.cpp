@@ -45,7 +45,7 @@ TEST_F(Rows, StartRowsSideBySideAndClear)
     form.Picture1.clearRecorded();
     start(form.Beta, "120");
     start(form.Alpha, "30");
-    EXPECT_EQ(text(form.Picture1.recorded()), drawn);
+    EXPECT_EQ(text(form.Picture1.recorded()), drawn) << "only α redraws the plane";
     tick("aaab");
     start(form.Gamma, "-135");
     tick(QString("abc").repeated(80));
@@ -70,6 +70,7 @@ TEST_P(Runs, TurnMarkAndLandByTheirRowsLimits)
 {
     const auto [name, angle, seen] = GetParam();
     start(row(form, name), QString::number(angle, 'g', 17));
+    // Small angles show the ray at once: up to 6 either way for α, 3 for β, γ 6 above and 3 below.
     const double up = name == 'b' ? 3 : 6, down = name == 'a' ? 6 : 3;
     EXPECT_EQ(turn(row(form, name), form.Picture1, angle, (angle > 0 && angle <= up) || (angle < 0 && angle >= -down)), QString(seen));
 }
@@ -121,8 +122,9 @@ TEST_F(Rows, BadEntriesAndEveryButtonByKeysAlone)
     start(form.Alpha, "");  // and shows the ray where it lies
     EXPECT_TRUE(!running() && ends(form.Line1) == "0,0 1.9,0; " && form.Line1.isVisible());
     form.Text2.setText("-60");
-    keys({Qt::Key_Tab, Qt::Key_Space});
+    keys({Qt::Key_Tab, Qt::Key_Space});  // from γ's entry, where the refusals left the focus, to β's button
     EXPECT_TRUE(form.Timer2.isEnabled());
+    // Round past γ's button and the plane to α's entry, and on to its button.
     keys({Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_4, Qt::Key_5, Qt::Key_Tab, Qt::Key_Return});
     EXPECT_EQ(turn(form.Alpha, form.Picture1, 45, false).left(8), "8 ticks,");
     keys({Qt::Key_Space});  // the focus passed on to clear as α's button was disabled
