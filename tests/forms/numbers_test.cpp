@@ -7,8 +7,6 @@
 
 using namespace forms;
 
-namespace {
-
 const double inf = std::numeric_limits<double>::infinity();
 std::uint64_t bits(double x) { return std::bit_cast<std::uint64_t>(x); }
 
@@ -67,5 +65,3 @@ TEST(Numbers, DecimalTextIsPlainAndReadsBackBitForBit)
             ASSERT_EQ(bits(Val(DecimalText(x))), bits(x)) << x;
         }
 }
-
-} // namespace
