@@ -2,11 +2,8 @@
 # What a screen reader hears of a lesson, over the real accessibility bus.
 # usage: dbus-run-session -- unitrix_screen_reader.sh BINARY
 . "$(dirname "$0")/lib.sh"
-
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
 pids+=($!)
 start_display
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-start_program "$1" Zentrak
-# Debian's Python, which has the AT-SPI bindings.
-/usr/bin/python3 "$(dirname "$0")/unitrix_screen_reader.py"
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 start_program "$1" Zentrak
+/usr/bin/python3 "$(dirname "$0")/unitrix_screen_reader.py"  # Debian's, which has the AT-SPI bindings
