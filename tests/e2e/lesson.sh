@@ -1,6 +1,5 @@
 #!/usr/bin/env bash
-# A lesson in the real window as a pupil runs it, and what shows checked in captured pixels.
-# usage: lesson.sh unitrix|angulon BINARY ARTIFACT_DIR
+# A lesson in the real window as a pupil runs it, checked in captured pixels. usage: $0 unitrix|angulon BINARY ARTIFACT_DIR
 . "$(dirname "$0")/lib.sh"
 binary=$2 artifacts=$3
 mkdir -p "$artifacts"

@@ -13,8 +13,7 @@ wait_for() {
     done
 }
 
-# Our own display lets tests run side by side; without -noreset the server would reset when the last
-# program leaves, and turn the next one away for a moment.
+# Our own, so tests run side by side; -noreset, or the last program leaving resets it and the next is turned away.
 start_display() {
     Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp -noreset 5>"$work/display" 2>/dev/null &
     pids+=($!)

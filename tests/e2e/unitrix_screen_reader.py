@@ -11,8 +11,7 @@ def wait(what, probe, seconds=30):
     while not (found := probe()):
         while GLib.MainContext.default().iteration(False):  # delivers events
             pass
-        if time.monotonic() > deadline:
-            raise SystemExit(f"FAIL: {what}")
+        if time.monotonic() > deadline: raise SystemExit(f"FAIL: {what}")
         time.sleep(0.05)
     return found
 

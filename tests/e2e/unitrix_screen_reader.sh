@@ -1,6 +1,5 @@
 #!/usr/bin/env bash
-# What a screen reader hears of a lesson, over the real accessibility bus.
-# usage: dbus-run-session -- unitrix_screen_reader.sh BINARY
+# What a screen reader hears of a lesson, over the real accessibility bus. usage: dbus-run-session -- $0 BINARY
 . "$(dirname "$0")/lib.sh"
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
 pids+=($!)

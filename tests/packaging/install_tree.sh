@@ -1,15 +1,13 @@
 #!/usr/bin/env bash
 # `cmake --install` into a fresh prefix gives what a desktop needs, valid and agreeing on one application id
-# and version, and each installed binary opens its window.   usage: install_tree.sh CMAKE BUILD_DIR VERSION
+# and version, and each installed binary opens its window. usage: $0 CMAKE BUILD_DIR VERSION
 . "$(dirname "$0")/../e2e/lib.sh"
-repo=$(cd "$(dirname "$0")/../.." && pwd)
-version=$3
+repo=$(cd "$(dirname "$0")/../.." && pwd) version=$3
 "$1" --install "$2" --prefix "$work/prefix" >/dev/null || fail "cmake --install failed"
 cd "$work/prefix"
 
 has() {  # FILE PATTERN...: each pattern on some line of the file, gzipped or not
-    local file=$1; shift
-    for pattern; do zgrep -q -- "$pattern" "$file" || fail "$file: nothing matches $pattern"; done
+    for pattern in "${@:2}"; do zgrep -q -- "$pattern" "$1" || fail "$1: nothing matches $pattern"; done
 }
 
 check_program() {  # PROGRAM TITLE
