@@ -67,18 +67,12 @@ const QString Cross = "S -2,2 2,-2; L -2,0 1.9,0; L 0,-2 0,1.9; L 2,0 1.9,0.05; 
 
 TEST_F(Lesson, StartsWithTheUnitCircle)
 {
-    EXPECT_TRUE(window.windowTitle() == "Zentrak" && window.minimumSize() == QSize(740, 559) && window.maximumSize() == QSize(740, 559));
-    EXPECT_FALSE(window.windowIcon().isNull());
+    EXPECT_TRUE(window.minimumSize() == QSize(740, 559) && window.maximumSize() == QSize(740, 559) && !window.windowIcon().isNull());
     auto &title = window.get<forms::Image>("Image17");  // a picture shown from its top-left corner
     EXPECT_EQ(title.grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied), painted(title, title.picture()));
     EXPECT_EQ(text(form.Picture1.recorded()), Cross + "y at -0.15,2.05 i; O at -0.15,-0.04 i; C 0,0 1.7; 1 at 1.75,-0.04; "
                                                       "-1 at -1.85,-0.04; 1 at -0.1,1.88; -1 at -0.2,-1.75");
     EXPECT_EQ(ends(form.Line1) + ends(form.Line6) + ends(form.Line9), "0,0 1.9,0; 0,0 1.9,0; 0,0 1.9,0; ");
-    EXPECT_EQ(form.Label3.text() + form.Label5.text() + form.Label7.text(),
-              "以OP为终边的角的正弦:sinα=以OP为终边的角的余弦:cosα=以OP为终边的角的正切:tanα=");
-    QFont times("Times New Roman");  // the canvas's face, 10.5 pt: 14 px
-    times.setPixelSize(14);
-    EXPECT_NEAR(form.Picture1.TextWidth("P(cosa,sina)"), QFontMetricsF(times).horizontalAdvance("P(cosa,sina)") / 83.25, 0.01);
     // Blue captions on the frame's own colour, pink read-outs; the selection box
     // and the closed list cover the red text of Label15; figure 2's frame,
     // beyond the window, has its red caption.
