@@ -14,8 +14,7 @@ struct Scaled : testing::Test {
     void grab(forms::Form &window)
     {
         window.show();
-        shown = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
-        r = shown.width() / window.width();
+        shown = window.grab().toImage().convertToFormat(QImage::Format_RGB32), r = shown.width() / window.width();
     }
     // Device pixels of a colour within a rectangle in logical pixels.
     int ink(QRect logical, QColor colour = Qt::black, int levels = 240) const
@@ -59,8 +58,7 @@ TEST_F(Scaled, LinesAndPicturesAreDrawnAtDeviceResolution)
     grab(form.window());
     EXPECT_EQ(form.Picture1.drawing().size(), QSize(333, 333) * r);
     // Down across the x-axis at logical (109, 224.5): one logical pixel of black amid white.
-    EXPECT_EQ(ink({109, 215, 1, 20}, Qt::black, 30), r * r);
-    EXPECT_EQ(ink({109, 215, 1, 20}, Qt::white, 30), 19 * r * r);
+    EXPECT_EQ(std::pair(ink({109, 215, 1, 20}, Qt::black, 30), ink({109, 215, 1, 20}, Qt::white, 30)), std::pair(r * r, 19 * r * r));
     // A picture blown up from 1x would repeat every pixel in 2 x 2 blocks.
     const QImage title = form.window().get<QWidget>("Image17").grab().toImage();
     int differingPairs = 0;
@@ -73,8 +71,7 @@ TEST_F(Scaled, LinesAndPicturesAreDrawnAtDeviceResolution)
     rows.window().click("Command4");
     testing_support::runToEnd(rows.Timer2);
     grab(rows.window());  // β's ray on the y-axis (logical x 174.5): two logical pixels of pure green
-    EXPECT_EQ(ink({165, 100, 20, 1}, Qt::green, 0), 2 * r * r);
-    EXPECT_EQ(ink({165, 100, 20, 1}, Qt::white, 30), 18 * r * r);
+    EXPECT_EQ(std::pair(ink({165, 100, 20, 1}, Qt::green, 0), ink({165, 100, 20, 1}, Qt::white, 30)), std::pair(2 * r * r, 18 * r * r));
 }
 
 TEST_F(Scaled, DottedLinesAreOnePixelOnTwoOffAndQsMarkStaysDotted)
@@ -91,12 +88,10 @@ TEST_F(Scaled, DottedLinesAreOnePixelOnTwoOffAndQsMarkStaysDotted)
     const QPointF from = form.Picture1.toPixel(0.1, 1.7 * form.SinAlpha) - form.Picture1.clientArea().topLeft();
     const int left = int(from.x() * r), right = left + int(1.3 * 333 / 4) * r;
     auto inked = [&](int x, int y) { return qGray(canvas.pixel(x, y)) < 80; };
-    int row = 0, most = 0;
-    for (int y = int(from.y() * r) - 2 * r, n = 0; y <= int(from.y() * r) + 2 * r; ++y, n = 0) {
-        for (int x = left; x < right; ++x)
-            n += inked(x, y);
-        std::tie(most, row) = n > most ? std::pair(n, y) : std::pair(most, row);
-    }
+    int row = 0;
+    for (int y = int(from.y() * r) - 2 * r, most = 0, n; y <= int(from.y() * r) + 2 * r; ++y)
+        if (n = testing_support::count(canvas, {left, y, right - left, 1}, Qt::black, 240); n > most)
+            most = n, row = y;
     QStringList runs;  // ink (+) and gap (-) in device pixels, but for the first and last that the range cuts
     for (int x = left, start = left; x <= right; ++x)
         if (x == right || inked(x, row) != inked(start, row))
@@ -106,10 +101,7 @@ TEST_F(Scaled, DottedLinesAreOnePixelOnTwoOffAndQsMarkStaysDotted)
     EXPECT_EQ(runs.count(QString("+%1").arg(r)) + runs.count(QString("-%1").arg(2 * r)), runs.size()) << runs.join(' ').toStdString();
     // Q's green mark, traced dotted in pieces shorter than a dot and a gap,
     // covers well under the whole of its arc of radius 0.2 from 0° to 210°.
-    int green = 0;
-    for (int y = 0; y < canvas.height(); ++y)
-        for (int x = 0; x < canvas.width(); ++x)
-            green += canvas.pixel(x, y) == qRgb(0, 255, 0);
+    const int green = testing_support::count(canvas, canvas.rect(), Qt::green, 0);
     const double solid = 0.2 * 333 / 4 * (210 * 3.14159 / 180) * r * r;
     EXPECT_GT(green, 0.3 * solid);
     EXPECT_LT(green, 0.75 * solid) << "the dotted mark reads as a solid line";
