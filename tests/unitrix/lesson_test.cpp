@@ -19,20 +19,15 @@ struct Lesson : testing::Test {
 
     void choose(int type, unitrix::Form1 *f = nullptr)
     {
-        (f ? f : &form)->window().click("Picture6");
-        (f ? f : &form)->window().click(QStringLiteral("Image1%1").arg(type + 1));
+        for (const QString &name : {QString("Picture6"), QString("Image1%1").arg(type + 1)})
+            (f ? f : &form)->window().click(name);
     }
     static void enter(QLineEdit &entry, const QString &angle, const char *button)
     {
         entry.setText(angle);
         static_cast<forms::Form *>(entry.window())->click(button);
     }
-    void ticks(int n, std::initializer_list<forms::Timer *> timers)
-    {
-        for (int i = 0; i < n; ++i)
-            for (forms::Timer *t : timers)
-                t->tick();
-    }
+    static void ticks(int n, std::initializer_list<forms::Timer *> timers) { while (n-- > 0) std::ranges::for_each(timers, &forms::Timer::tick); }
     // P's read-outs | the angle of OQ handed over | Q's read-outs.
     QString told() const
     {
