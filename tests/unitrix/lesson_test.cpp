@@ -35,8 +35,8 @@ struct Lesson : testing::Test {
                                                        form.Label12.text(), form.Label13.text(), form.Label14.text());
     }
     // The coordinate texts printed since the canvas last forgot: each must stand
-    // whole, 3 pixels clear of the canvas's edges; told at its place, or at the
-    // edge it was moved to because its place would cut it.
+    // whole, 3 pixels clear of the canvas's edges; told at its place, or by the
+    // clear pixels of its ink at the edge it was moved to because its place would cut it.
     QString marks()
     {
         QString told;
@@ -51,7 +51,7 @@ struct Lesson : testing::Test {
                     for (int x = 0; x < drawn.width(); ++x)
                         ink |= qGray(drawn.pixel(x, y)) < 100 ? QRect(x, y, 1, 1) : QRect();
                 EXPECT_TRUE(ink.left() >= 3 && ink.right() <= drawn.width() - 4) << c.text.toStdString() << " cut or at the edge";
-                told += ' ' + c.text + " at " + (ink.left() < 6 ? "left" : ink.right() > drawn.width() - 7 ? "right" : num(c.x1)) + ',' + num(c.y1);
+                told += ' ' + c.text + " at " + (ink.left() < 6 ? QString("left+%1").arg(ink.left()) : ink.right() > drawn.width() - 7 ? QString("right-%1").arg(drawn.width() - 1 - ink.right()) : num(c.x1)) + ',' + num(c.y1);
             }
         return told;
     }
@@ -145,25 +145,25 @@ TEST_P(ReadOuts, OfPThenQ)
 INSTANTIATE_TEST_SUITE_P(
     Lessons, ReadOuts,
     testing::Values(
-        std::tuple(1, "30", "0.5 0.866 0.5774 | 210 | -0.5 -0.866 0.5774 P(cosa,sina) at right,0.85 Q(-cosa,-sina) at left,-0.85"),
-        std::tuple(2, "30", "0.5 0.866 0.5774 | 150 | 0.5 -0.866 -0.5774 P(cosa,sina) at right,0.85 Q(-cosa,sina) at left,0.85"),
-        std::tuple(3, "30", "0.5 0.866 0.5774 | -30 | -0.5 0.866 -0.5774 P(cosa,sina) at right,0.85 Q(cosa,-sina) at right,-0.85"),
+        std::tuple(1, "30", "0.5 0.866 0.5774 | 210 | -0.5 -0.866 0.5774 P(cosa,sina) at right-4,0.85 Q(-cosa,-sina) at left+3,-0.85"),
+        std::tuple(2, "30", "0.5 0.866 0.5774 | 150 | 0.5 -0.866 -0.5774 P(cosa,sina) at right-4,0.85 Q(-cosa,sina) at left+3,0.85"),
+        std::tuple(3, "30", "0.5 0.866 0.5774 | -30 | -0.5 0.866 -0.5774 P(cosa,sina) at right-4,0.85 Q(cosa,-sina) at right-4,-0.85"),
         // reached by the forward step, Q's text still names -sina
-        std::tuple(3, "-30", "-0.5 0.866 -0.5774 | 30 | 0.5 0.866 0.5774 P(cosa,sina) at right,-0.85 Q(cosa,-sina) at right,0.85"),
+        std::tuple(3, "-30", "-0.5 0.866 -0.5774 | 30 | 0.5 0.866 0.5774 P(cosa,sina) at right-4,-0.85 Q(cosa,-sina) at right-5,0.85"),
         std::tuple(1, "-300", "0.866 0.5 1.732 | -120 | -0.866 -0.5 1.732 P(cosa,sina) at 0.75,1.472 Q(-cosa,-sina) at -0.9,-1.472"),
         std::tuple(2, "120", "0.866 -0.5 -1.732 | 60 | 0.866 0.5 1.732 P(cosa,sina) at -0.75,1.472 Q(-cosa,sina) at 0.4,1.472"),
         std::tuple(2, "90", "1 0 不存在 | 90 | 1 0 不存在 P(cosa,sina) at 1.99e-06,1.7 Q(-cosa,sina) at -0.5,1.7"),
         std::tuple(2, "-270", "1 0 不存在 | 450 | 1 0 不存在 P(cosa,sina) at -5.971e-06,1.7 Q(-cosa,sina) at -0.5,1.7"),
-        std::tuple(2, "-180", "0 -1 0 | 360 | 0 1 0 P(cosa,sina) at -1.5,-4.511e-06 Q(-cosa,sina) at right,-9.022e-06"),
+        std::tuple(2, "-180", "0 -1 0 | 360 | 0 1 0 P(cosa,sina) at -1.5,-4.511e-06 Q(-cosa,sina) at right-4,-9.022e-06"),
         // a cosine read-out of 0 has no quotient, listed angle or not
         std::tuple(1, "1170", "1 0 不存在 | 1350 | -1 0 不存在 P(cosa,sina) at 2.587e-05,1.7 Q(-cosa,-sina) at -0.5,-1.7"),
         std::tuple(3, "-1710", "1 0 不存在 | 1710 | -1 0 不存在 P(cosa,sina) at -3.781e-05,1.7 Q(cosa,-sina) at -0.5,-1.7"),
         // and so has Q's then, though its cosine reads -0.0001
         std::tuple(1, "89.99725", "1 0 不存在 | 269.99725 | -1 -0.0001 不存在 P(cosa,sina) at 7.398e-05,1.7 Q(-cosa,-sina) at -0.5001,-1.7"),
-        std::tuple(2, "180", "0 -1 0 | 0 | 0 1 0 P(cosa,sina) at -1.5,4.511e-06 Q(-cosa,sina) at right,0.2 turning"),
-        std::tuple(1, "-180", "0 -1 0 | 0 | 0 1 0 P(cosa,sina) at -1.5,-4.511e-06 Q(-cosa,-sina) at right,0.2 turning"),
+        std::tuple(2, "180", "0 -1 0 | 0 | 0 1 0 P(cosa,sina) at -1.5,4.511e-06 Q(-cosa,sina) at right-4,0.2 turning"),
+        std::tuple(1, "-180", "0 -1 0 | 0 | 0 1 0 P(cosa,sina) at -1.5,-4.511e-06 Q(-cosa,-sina) at right-4,0.2 turning"),
         std::tuple(0, "45", "0.7071 0.7071 1 |  |    P(cosa,sina) at 1.061,1.202"), std::tuple(1, "0", "0 1 0 |  | 0 -1 0 turning"),
-        std::tuple(3, "abc", "0 1 0 |  | 0 1 0 turning"), std::tuple(0, "-1800", "0 1 0 |  |    P(cosa,sina) at right,4.511e-05"),
+        std::tuple(3, "abc", "0 1 0 |  | 0 1 0 turning"), std::tuple(0, "-1800", "0 1 0 |  |    P(cosa,sina) at right-4,4.511e-05"),
         std::tuple(1, "1700", "-0.9848 -0.1737 5.6695 |  |    P(cosa,sina) at -0.2605,-1.674 range message, Text2"),
         std::tuple(1, "1800.0001", "   |  |    range message, Text1"), std::tuple(2, "-1800.0000000001", "   |  |    range message, Text1"),
         std::tuple(3, "１９００", "   |  |    range message, Text1")));
