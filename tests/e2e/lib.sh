@@ -4,8 +4,7 @@ set -euo pipefail
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# wait_for SECONDS COMMAND...: quietly until it holds, then once more out loud; a busy machine only waits longer.
-wait_for() {
+wait_for() {  # SECONDS COMMAND...: quietly until it holds, then once more out loud; a busy machine only waits longer
     local deadline=$((SECONDS + $1)); shift
     until ("$@") >/dev/null 2>&1; do
         [ "$SECONDS" -lt "$deadline" ] || { ("$@"); return; }
@@ -13,16 +12,14 @@ wait_for() {
     done
 }
 
-# Our own, so tests run side by side; -noreset, or the last program leaving resets it and the next is turned away.
-start_display() {
+start_display() {  # our own, so tests run side by side; -noreset, or the last program leaving resets it and the next is turned away
     Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp -noreset 5>"$work/display" 2>/dev/null &
     pids+=($!)
     wait_for 5 test -s "$work/display" || fail "Xvfb did not start"
     export DISPLAY=":$(cat "$work/display")"
 }
 
-# start_program BINARY TITLE [WxH]: sets $program_pid, and $window to its window's id.
-start_program() {
+start_program() {  # BINARY TITLE [WxH]: sets $program_pid, and $window to its window's id
     QT_QPA_PLATFORM=xcb "$1" 2>"$work/stderr" &  # a real window, even if the caller runs offscreen
     pids+=($!)
     program_pid=$!
@@ -36,13 +33,11 @@ start_program() {
 click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.1; }  # X Y in the client area
 type_text() { xdotool type --delay 20 -- "$1"; sleep 0.1; }
 
-# probe MODE X Y W H FILE WHAT, MODE being dark (some pixel below grey 100), blank (none below 200)
-# or R,G,B (some pixel of about this colour); shoot_probe captures the window into FILE first.
-probe() {
+probe() {  # MODE X Y W H FILE WHAT; MODE dark (a pixel below grey 100), blank (none below 200) or R,G,B (one of about this colour)
     /usr/bin/convert "$6" -crop "$4x$5+$2+$3" +repage -depth 8 txt:- | awk -v mode="$1" 'BEGIN { split(mode, want, ",") }
         NR > 1 { sub(/^[^(]*\(/, ""); split($0, c, /[,)]/); grey = 0.21 * c[1] + 0.72 * c[2] + 0.07 * c[3]
                  far = (c[1] - want[1])^2 + (c[2] - want[2])^2 + (c[3] - want[3])^2
                  n += mode == "dark" ? grey < 100 : mode == "blank" ? grey < 200 : far < 1600 }
         END { exit (mode == "blank") == (n > 0) }' || fail "$7: not $1 in $4x$5+$2+$3"
 }
-shoot_probe() { import -window "$window" "$6" && probe "$@"; }
+shoot_probe() { import -window "$window" "$6" && probe "$@"; }  # capturing the window into FILE first

@@ -13,23 +13,19 @@ has() {  # FILE PATTERN...: each pattern on some line of the file, gzipped or no
 check_program() {  # PROGRAM TITLE
     local program=$1 id=org.zentrak.$1
     local desktop=share/applications/$id.desktop metainfo=share/metainfo/$id.metainfo.xml
-    # A failed render would still be a PNG of the right size, but empty: each must be at least 30 % covered.
     local icons; icons=$(/usr/bin/convert share/icons/hicolor/*/apps/$id.png -alpha extract -format '%m %wx%h %[fx:mean >= 0.3] ' info:)
-    [ "$icons" = "PNG 128x128 1 PNG 16x16 1 PNG 256x256 1 PNG 32x32 1 PNG 48x48 1 PNG 64x64 1 " ] || fail "$id's icons: $icons"
+    [ "$icons" = "PNG 128x128 1 PNG 16x16 1 PNG 256x256 1 PNG 32x32 1 PNG 48x48 1 PNG 64x64 1 " ] || fail "$id's icons, none empty: $icons"
     cmp "$repo/$program/assets/icon.svg" "share/icons/hicolor/scalable/apps/$id.svg" || fail "no scalable icon the window's own"
     desktop-file-validate "$desktop" && appstreamcli validate --no-net "$metainfo" || fail "$desktop or $metainfo is not valid"
-    # The menu entry finds the icon and the binary by name; the metainfo points at this entry and binary.
     has "$desktop" "^Icon=$id\$" "^Exec=$program\$" '^Categories=Education;Math;$' '^Terminal=false$' \
         '^Name\[zh_CN\]=' '^Comment\[zh_CN\]='
     has "$metainfo" "<id>$id</id>" "<launchable type=\"desktop-id\">$id.desktop</launchable>" \
         "<binary>$program</binary>" "<release version=\"$version\""
-    # Stricter than lintian, which lets Chinese lines that cannot be broken pass.
     for page in share/man/man1/$program.1.gz share/man/zh_CN/man1/$program.1.gz; do
         has "$page" "^\.TH ${program^^} 1 .*\"zentrak $version\""
         local warnings; warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>&1 >/dev/null)
-        [ -z "$warnings" ] || fail "$page: $warnings"
+        [ -z "$warnings" ] || fail "$page: $warnings"  # stricter than lintian, which lets unbreakable Chinese lines pass
     done
-    # The web site's screenshots are copies of docs/, under the same names.
     local shots; shots=$(grep -o 'https://zentrak.org/screenshots/[^<]*' "$metainfo") || fail "$metainfo: no screenshot"
     for shot in $shots; do [ -f "$repo/docs/${shot##*/}" ] || fail "$metainfo: $shot has no docs/${shot##*/}"; done
     start_program "$work/prefix/bin/$program" "$2"
