@@ -14,11 +14,7 @@ struct Rows : testing::Test {
     forms::Form &window = form.window();
 
     static angulon::Row &row(angulon::Form1 &f, char name) { return name == 'a' ? f.Alpha : name == 'b' ? f.Beta : f.Gamma; }
-    static void start(angulon::Row &r, const QString &angle)
-    {
-        r.entry.setText(angle);
-        r.button.click();
-    }
+    static void start(angulon::Row &r, const QString &angle) { r.entry.setText(angle); r.button.click(); }
     void tick(const QString &names) { for (QChar n : names) row(form, n.toLatin1()).timer.tick(); }
     bool running() const { return form.Timer1.isEnabled() || form.Timer2.isEnabled() || form.Timer3.isEnabled(); }
     QString rays() const { return ends(form.Line1) + ends(form.Line6) + ends(form.Line9) + (running() ? "running" : "stopped"); }
@@ -29,8 +25,6 @@ struct Rows : testing::Test {
 // them all, shows a fresh window and lets every row start afresh.
 TEST_F(Rows, StartRowsSideBySideAndClear)
 {
-    EXPECT_EQ(std::tuple(window.windowTitle(), window.minimumSize(), window.maximumSize()),
-              std::tuple(QString("Rotavel"), QSize(610, 350), QSize(610, 350)));
     QString plane = "S -2,2 2,-2; L -2,0 2,0; L 0,-2 0,2";
     for (const char *tip : {"1.94", "1.95", "1.96", "1.97", "1.98"})
         plane += QString("; L 1.92,0.04 %1,0; L 1.92,-0.035 %1,0; L 0.035,1.92 0,%1; L -0.04,1.92 0,%1").arg(tip);
@@ -94,8 +88,7 @@ const std::tuple<char, double, const char *> runs[] = {
     {'b', 30, "6 ticks, mark 0.3,0 to 0.2598,0.15 c65280, arrow 5: 0.3374,0.04192 0.258,0.03205, ray 1.645,0.95, then L 0,0 1,0"},
     {'b', 400, "70 ticks, mark 0.2,0 to 0.4206,0.3529 c65280, arrow 17: 0.4355,0.2457 0.5035,0.2879, ray 1.455,1.221, then L 0,0 1,0"},
     {'b', 0, "400 ticks, mark 0,0 to 0,0 c65280, ray 1.9,0, then L 0,0 1,0"},
-    {'c', 0.4, "1 ticks, mark 0,0 to 0,0 c16711680, ray 1.9,0.01326"}, {'c', 5, "1 ticks, mark 0.4,0 to 0.4,0 c16711680, ray 1.893,0.1656"},
-    {'c', -3, "1 ticks, mark 0,0 to 0,0 c16711680, ray 1.897,-0.09944"},
+    {'c', 5, "1 ticks, mark 0.4,0 to 0.4,0 c16711680, ray 1.893,0.1656"}, {'c', -3, "1 ticks, mark 0,0 to 0,0 c16711680, ray 1.897,-0.09944"},
     {'c', -4, "1 ticks, mark 0.4,0 to 0.4,0 c16711680, ray 1.895,-0.1325"},
     {'c', 30, "6 ticks, mark 0.4,0 to 0.3464,0.2 c16711680, arrow 5: 0.4366,0.05424 0.3573,0.04438, ray 1.645,0.95, then L 0,0 1,0"},
     {'c', -1080, "189 ticks, mark 0.312,0 to 1.292,2.057e-05 c16711680, arrow 33: 1.23,0.1893 1.31,0.1935, ray 1.9,0, then L 0,0 1,0"}};

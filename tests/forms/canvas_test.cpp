@@ -3,7 +3,6 @@
 // a bad coordinate.
 #include "harness.h"
 
-#include <QPainter>
 #include <QScreen>
 #include <random>
 

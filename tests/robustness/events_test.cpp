@@ -12,7 +12,6 @@
 #include "harness.h"
 #include "unitrix/form1.h"
 
-#include <QAbstractButton>
 #include <bit>
 #include <random>
 
