@@ -44,7 +44,7 @@ inline int runToEnd(forms::Timer &timer, int limit = 2000)
 // A key pressed and released where the focus is, or on a given widget.
 inline void press(int key, const QString &text = {}, Qt::KeyboardModifiers modifiers = {}, QWidget *on = nullptr)
 {
-    QWidget *to = on ? on : QApplication::focusWidget();
+    QWidget *to = on ? on : QApplication::focusWidget();  // the release goes where the press went
     for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
         QKeyEvent event(type, key, modifiers, text);
         QApplication::sendEvent(to, &event);

@@ -131,8 +131,7 @@ TEST_P(ReadOuts, OfPThenQ)
     if (type)
         choose(type);
     for (QLabel *caption : {&form.Label9, &form.Label10, &form.Label11})  // drawn without fallback faces
-        for (QChar c : caption->text())
-            EXPECT_TRUE(QFontMetrics(caption->font()).inFont(c)) << caption->text().toStdString();
+        EXPECT_TRUE(std::ranges::all_of(caption->text(), [&](QChar c) { return QFontMetrics(caption->font()).inFont(c); })) << caption->text().toStdString();
     form.Picture1.clearRecorded();
     enter(form.Text1, alpha, "Command1");
     const bool turning = runToEnd(form.Timer1, 400) < 0 || (form.Timer2.isEnabled() && runToEnd(form.Timer2, 400) < 0);
@@ -182,7 +181,7 @@ TEST_F(Lesson, PAndQAreMarkedWhereAPupilLooks)
 
 // "清除" and the clear buttons of figures 2 and 3 stop what runs; whatever
 // was interrupted starts afresh from the x-axis next time.
-TEST_F(Lesson, ResetShowsAFreshWindowAndRunsStartAfresh)
+TEST_F(Lesson, ResetAndClearStartRunsAfreshAndEachKeepsItsOwnCourse)
 {
     unitrix::Form1 fresh;
     choose(1, &fresh);
@@ -213,13 +212,10 @@ TEST_F(Lesson, ResetShowsAFreshWindowAndRunsStartAfresh)
               "0,0 1.9,0; 0,0 0,0; 0,0 1.9,0; 0,0 0,0; ");
     const QString cross = "Cls; " + Cross + "y at -0.15,2 i; O at -0.15,-0.04 i";
     EXPECT_EQ(text(form.Picture2.recorded()) + text(form.Picture3.recorded()), cross + cross);
-}
 
-// A run keeps its own angle and motion: another figure started, refused or
-// restarted meanwhile does not steer it.
-TEST_F(Lesson, EachFigureKeepsItsOwnCourse)
-{
-    choose(1);
+    // A run keeps its own angle and motion: another figure started, refused or
+    // restarted meanwhile does not steer it.
+    window.click("Command2");
     enter(form.Text1, "100", "Command1");
     ticks(5, {&form.Timer1});
     enter(form.Text3, "-90", "Command5");
