@@ -26,9 +26,9 @@ TEST(CanvasScale, CountsInTwipsUntilAScaleWithAnExtentAndInsideTheBorder)
     forms::PictureBox flat(nullptr, forms::Border::Flat);
     flat.resize(104, 104);
     EXPECT_EQ(flat.toPixel(150, 300), QPointF(11, 21));
-    flat.Scale(0, 0, 0, 5);
-    EXPECT_EQ(flat.toPixel(150, 300), QPointF(11, 21));
     flat.Scale(-2, 2, 2, -2);
+    flat.Scale(0, 0, 0, 5);  // without an extent, or not a number: ignored
+    flat.Scale(NAN, 0, 2, 5);
     EXPECT_EQ(flat.toPixel(-2, -2), QPointF(1, 103));
     EXPECT_EQ(flat.toPixel(1, 0.5), QPointF(77.5, 39.25));
 }

@@ -36,7 +36,7 @@ TEST(Numbers, ValReadsTheLeadingNumber)
         // beyond a double, or below its smallest
         {"1e999", inf}, {"-1e999", -inf}, {"1e99999999999999999999", inf}, {"1e-999", 0}, {"0e999999", 0},
         {"0.0000000000000000000001e330", 1e308}, {"1234567890123456789e-20", 0.01234567890123456789}, {QString(10000, u'9'), inf},
-        {"-" + QString(10000, u'7'), -inf}, {"0." + QString(10000, u'0') + "1e10005", 10000}};
+        {"-" + QString(10000, u'7'), -inf}, {"0." + QString(10000, u'0') + "1e10005", 10000}, {"0." + QString(1000, u'0') + "1e500", 0}};
     for (auto [text, x] : table)
         EXPECT_EQ(bits(Val(text)), bits(x)) << text.left(40).toStdString();
 }
