@@ -67,13 +67,3 @@ TEST(Window, StacksWindowedControlsAboveLabelsAndImages)
     EXPECT_EQ(found.join(" "), "Frame Text Button Exit Inner Box");
     EXPECT_EQ(form.get<QWidget>("Inner").geometry(), QRect(2, 2, 20, 20));
 }
-
-TEST(WindowDeathTest, AskingForAControlTheDescriptionLacksAborts)
-{
-    Form form(WindowSpec{.controls = {{"Button", Kind::CommandButton}}});
-    EXPECT_DEATH(form.get<QWidget>("Nowhere"), "Nowhere");
-    EXPECT_DEATH(form.get<QLabel>("Button"), "Button");  // the wrong kind
-    EXPECT_DEATH(form.line("Nowhere"), "Nowhere");
-    EXPECT_DEATH(form.click("Nowhere"), "Nowhere");
-    EXPECT_DEATH(Form(WindowSpec{.controls = {{"Orphan", Kind::Label, "Nowhere"}}}), "Nowhere");
-}
