@@ -126,9 +126,8 @@ QString turn(Animation &a, forms::PictureBox &canvas, double deg, bool small, in
         t += target > 0 ? 0.1 : target < 0 ? -0.1 : 0;
         t = std::fabs(target - t) < 0.1 ? target : t;
     }
-    QString s = QStringLiteral("%1 ticks, mark %2 to %3").arg(ticks).arg(pt(x0, y0), pt(x, y) + (look.isEmpty() ? "" : ' ' + look));
-    if (arrow)
-        s += QStringLiteral(", arrow %1: %2").arg(arrow).arg(pt(a.stroke1.X2(), a.stroke1.Y2()) + ' ' + pt(a.stroke2.X2(), a.stroke2.Y2()));
+    const QString s = QStringLiteral("%1 ticks, mark %2 to %3").arg(ticks).arg(pt(x0, y0), pt(x, y) + (look.isEmpty() ? "" : ' ' + look)) +
+        (arrow ? QStringLiteral(", arrow %1: %2").arg(arrow).arg(pt(a.stroke1.X2(), a.stroke1.Y2()) + ' ' + pt(a.stroke2.X2(), a.stroke2.Y2())) : "");
     EXPECT_EQ(pt(a.ray.X1(), a.ray.Y1()), "0,0") << "the ray's foot";
     return s + ", ray " + pt(a.ray.X2(), a.ray.Y2()) + (more.isEmpty() ? "" : ", then " + more);
 }

@@ -1,5 +1,4 @@
-# A lesson by accessible actions alone (180°+α, α = 30); the six read-outs as a screen reader finds them, each
-# after its caption, naming what it is and its value or that it has none; and the change announced.
+# A lesson by accessible actions (180°+α, α = 30); each read-out after its caption, saying its meaning and value (or none), and announced.
 import time
 
 import pyatspi

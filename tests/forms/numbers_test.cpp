@@ -3,7 +3,6 @@
 #include "harness.h"
 
 #include <bit>
-#include <random>
 
 using namespace forms;
 
@@ -57,9 +56,6 @@ TEST(Numbers, DecimalTextIsPlainAndReadsBackBitForBit)
 {
     EXPECT_EQ(DecimalText(210) + ' ' + DecimalText(-30.5) + ' ' + DecimalText(-inf), "210 -30.5 -Infinity");
     EXPECT_EQ(DecimalText(1e-300).size(), 302);
-    std::mt19937_64 random(20261206);
-    for (int i = 0; i < 20000; ++i)
-        if (const double x = std::bit_cast<double>(random()); std::isfinite(x)) {
-            ASSERT_EQ(bits(Val(DecimalText(x))), bits(x)) << x;
-        }
+    for (double x : {5e-324, -1.7976931348623157e308, 0.1, 1800.0000000000002, -2.2250738585072009e-308})  // any double: the fuzz target
+        EXPECT_EQ(bits(Val(DecimalText(x))), bits(x)) << x;
 }

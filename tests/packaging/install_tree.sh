@@ -1,6 +1,5 @@
 #!/usr/bin/env bash
-# `cmake --install` into a fresh prefix gives what a desktop needs, valid and agreeing on one application id
-# and version, and each installed binary opens its window. usage: $0 CMAKE BUILD_DIR VERSION
+# usage: $0 CMAKE BUILD_DIR VERSION. Installed, both programs' files are valid, agree on id and version, and open their windows.
 . "$(dirname "$0")/../e2e/lib.sh"
 repo=$(cd "$(dirname "$0")/../.." && pwd) version=$3
 "$1" --install "$2" --prefix "$work/prefix" >/dev/null || fail "cmake --install failed"

@@ -67,9 +67,8 @@ struct Watch {
             ++ticks;
         else if (ray == 0 || std::bit_cast<std::uint64_t>(target) != std::bit_cast<std::uint64_t>(startedFor))
             ticks = 0, startedFor = target;
-        if (std::isfinite(startedFor) && (startedFor * 3.14159 / 180 == 0 || ticks <= long(std::ceil(std::fabs(startedFor) * M_PI / 18)) + 2))
-            return {};
-        return QStringLiteral("%1 started for %2 runs %3 ticks; ").arg(timer.objectName()).arg(startedFor, 0, 'g', 17).arg(ticks);
+        const bool ends = std::isfinite(startedFor) && (startedFor * 3.14159 / 180 == 0 || ticks <= long(std::ceil(std::fabs(startedFor) * M_PI / 18)) + 2);
+        return ends ? QString() : QStringLiteral("%1 started for %2 runs %3 ticks; ").arg(timer.objectName()).arg(startedFor, 0, 'g', 17).arg(ticks);
     }
 };
 
