@@ -75,7 +75,12 @@ TEST_F(Lesson, StartsWithTheUnitCircle)
     EXPECT_GT(count(shown, {630, 70, 70, 20}, QColor(255, 192, 255), 0), 1000);
     EXPECT_EQ(count(shown, {600, 480, 130, 70}, QColor(235, 233, 225), 2), 0) << "the background picture covers it all";
     EXPECT_EQ(count(shown, {392, 312, 105, 25}, Qt::red), 0);
-    EXPECT_GT(count(window.get<QWidget>("Frame2").grab().toImage(), {8, 0, 40, 20}, Qt::red), 20);
+    QWidget &frame2 = window.get<QWidget>("Frame2");
+    const QImage caption = frame2.grab().toImage();
+    const int groove = QFontMetrics(frame2.font()).height() / 2;  // which the caption covers
+    EXPECT_GT(count(caption, {8, 0, 40, 20}, Qt::red), 20);
+    const QColor mid = frame2.palette().color(QPalette::Mid);
+    EXPECT_EQ(std::pair(count(caption, {10, groove, 24, 1}, mid, 0), count(caption, {60, groove, 30, 1}, mid, 0)), std::pair(0, 30));
 }
 
 // One figure's run: P for α, Q after P's finish for the chosen formula, or figure 3.
