@@ -109,16 +109,14 @@ QString turn(Animation &a, forms::PictureBox &canvas, double deg, bool small, in
         const auto &calls = canvas.recorded();
         SCOPED_TRACE(QStringLiteral("tick %1: %2").arg(++ticks).arg(text(calls)).toStdString());
         EXPECT_FALSE(a.button.isEnabled());
-        if (calls.empty() || calls[0].op != forms::DrawCall::Op::Line)
-            return "no mark piece";
+        if (calls.empty() || calls[0].op != forms::DrawCall::Op::Line) return "no mark piece";
         EXPECT_EQ(pt(calls[0].x2, calls[0].y2), pt(x, y)) << "the mark is one trace";
         x = calls[0].x1, y = calls[0].y1, look = text({calls[0]}).section(' ', 3);
         x0 = ticks == 1 ? x : x0, y0 = ticks == 1 ? y : y0;
         arrow = arrow ? arrow : a.stroke1.X2() != 0 || a.stroke1.Y2() != 0 ? ticks : 0;
         EXPECT_TRUE(!arrow || pt(a.stroke1.X1(), a.stroke1.Y1()) + pt(a.stroke2.X1(), a.stroke2.Y1()) == pt(x, y) + pt(x, y))
             << "the arrowhead's tip";
-        if (!a.timer.isEnabled())
-            break;
+        if (!a.timer.isEnabled()) break;
         more = ticks == 1 ? text({calls.begin() + 1, calls.end()}) : more;
         const double at = small ? target : t;
         EXPECT_EQ(ends(a.ray), "0,0 " + pt(1.9 * std::cos(at), 1.9 * std::sin(at)) + "; ") << "ray";

@@ -43,8 +43,7 @@ TEST_F(Rows, StartRowsSideBySideAndClear)
     tick(QString("abc").repeated(80));
     EXPECT_EQ(rays(), "0,0 1.645,0.95; 0,0 -0.95,1.645; 0,0 -1.344,-1.344; stopped");
     angulon::Form1 fresh;
-    for (const char *run : {"a300", "c-300", "b0"})
-        start(row(form, run[0]), run + 1);
+    for (const char *run : {"a300", "c-300", "b0"}) start(row(form, run[0]), run + 1);
     tick(QString("abc").repeated(10));
     window.click("Command2");
     EXPECT_EQ(window.grab().toImage(), fresh.window().grab().toImage());
@@ -97,8 +96,7 @@ TEST_F(Rows, BadEntriesAndEveryButtonByKeysAlone)
     window.show();
     QApplication::setActiveWindow(&window);
     QString order = QApplication::focusWidget()->objectName();
-    for (int i = 0; i < 8; ++i)
-        press(Qt::Key_Tab), order += ' ' + QApplication::focusWidget()->objectName();
+    for (int i = 0; i < 8; ++i) press(Qt::Key_Tab), order += ' ' + QApplication::focusWidget()->objectName();
     EXPECT_EQ(order, "Picture1 Text1 Command1 Command2 Command3 Text2 Text3 Command4 Command5");
     QString seen;
     for (const char *angle : {"1800.000001", "-1800.5", "1e400", "－２０００", "1800", "-1800", " "}) {

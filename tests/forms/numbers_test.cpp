@@ -20,8 +20,7 @@ TEST(Numbers, FormatWritesAtMostFourDecimals)
         // never "-0", a bare point or trailing zeros; no exponent
         {-0.0, "0"}, {-0.00004, "0"}, {2.5, "2.5"}, {-1, "-1"}, {1800, "1800"}, {0.1 + 0.2, "0.3"}, {1e20, "100000000000000000000"},
         {12345678901234567890.0, "12345678901234600000"}, {inf, "Infinity"}, {-inf, "-Infinity"}, {std::nan(""), "NaN"}};
-    for (auto [x, text] : table)
-        EXPECT_EQ(Format(x), text) << x;
+    for (auto [x, text] : table) EXPECT_EQ(Format(x), text) << x;
 }
 
 TEST(Numbers, ValReadsTheLeadingNumber)
@@ -36,8 +35,7 @@ TEST(Numbers, ValReadsTheLeadingNumber)
         {"1e999", inf}, {"-1e999", -inf}, {"1e99999999999999999999", inf}, {"1e-999", 0}, {"0e999999", 0},
         {"0.0000000000000000000001e330", 1e308}, {"1234567890123456789e-20", 0.01234567890123456789}, {QString(10000, u'9'), inf},
         {"-" + QString(10000, u'7'), -inf}, {"0." + QString(10000, u'0') + "1e10005", 10000}, {"0." + QString(1000, u'0') + "1e500", 0}};
-    for (auto [text, x] : table)
-        EXPECT_EQ(bits(Val(text)), bits(x)) << text.left(40).toStdString();
+    for (auto [text, x] : table) EXPECT_EQ(bits(Val(text)), bits(x)) << text.left(40).toStdString();
 }
 
 TEST(Numbers, RoundingModRoundsHalvesToEvenFirst)
@@ -48,8 +46,7 @@ TEST(Numbers, RoundingModRoundsHalvesToEvenFirst)
         {-3, 2, -1}, {7, 2.5, 1}, {7, -2, 1}, {-9223372036854775808.0, -1, 0}, {9223372036854774784.0, 7, 9223372036854774784 % 7},
         // no value instead of undefined behaviour
         {7, 0.4, R()}, {1e19, 90, R()}, {9223372036854775808.0, 90, R()}, {90, 1e300, R()}, {inf, 90, R()}, {std::nan(""), 90, R()}};
-    for (auto [a, b, r] : table)
-        EXPECT_EQ(RoundingMod(a, b), r) << a << " mod " << b;
+    for (auto [a, b, r] : table) EXPECT_EQ(RoundingMod(a, b), r) << a << " mod " << b;
 }
 
 TEST(Numbers, DecimalTextIsPlainAndReadsBackBitForBit)

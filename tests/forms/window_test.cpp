@@ -22,8 +22,7 @@ TEST(Events, ATickDueWhileAHandlerRunsIsDropped)
     bool nested = true;
     EXPECT_TRUE(deliver([&] { nested = timer.tick(); }));
     EXPECT_FALSE(idle || nested || handlerRunning());
-    for (int i = 0; i < 5; ++i)
-        timer.tick();
+    for (int i = 0; i < 5; ++i) timer.tick();
     EXPECT_EQ(ticks, 3);
 }
 

@@ -39,10 +39,8 @@ void enterText(QLineEdit &entry, Rng &rng)
         QString::number(std::nextafter(below(rng, 2) ? 1800.0 : -1800.0, below(rng, 2) ? 1e4 : -1e4), 'g', 17),
         QString(10000, QChar(u'0' + below(rng, 10)))}[below(rng, 9) % 8];
     const int how = below(rng, 8);
-    if (how < 2)
-        return how ? entry.setText(text) : testing_support::press(Qt::Key_Backspace, {}, {}, &entry);
-    if (how > 3)
-        testing_support::press(Qt::Key_A, {}, Qt::ControlModifier, &entry);
+    if (how < 2) return how ? entry.setText(text) : testing_support::press(Qt::Key_Backspace, {}, {}, &entry);
+    if (how > 3) testing_support::press(Qt::Key_A, {}, Qt::ControlModifier, &entry);
     for (int i = 0, n; i < text.size(); i += n)  // key by key, a long text at once
         testing_support::press(0, text.mid(i, n = text.size() > 64 ? text.size() : 1 + text[i].isHighSurrogate()), {}, &entry);
 }
@@ -59,10 +57,8 @@ struct Watch {
 
     QString check(const forms::Timer *ticked, bool reset)
     {
-        if (reset && (timer.isEnabled() || ray != 0))
-            return timer.objectName() + " runs on after the reset; ";
-        if (!timer.isEnabled())
-            return ticks = 0, QString();
+        if (reset && (timer.isEnabled() || ray != 0)) return timer.objectName() + " runs on after the reset; ";
+        if (!timer.isEnabled()) return ticks = 0, QString();
         if (&timer == ticked)
             ++ticks;
         else if (ray == 0 || std::bit_cast<std::uint64_t>(target) != std::bit_cast<std::uint64_t>(startedFor))
@@ -81,8 +77,7 @@ void run(int seed, Window &form, std::vector<QLineEdit *> entries, QStringList s
     forms::Form &window = form.window();
     std::vector<Watch> watches{{animations.timer, animations.targetDeg, animations.RayAngle}...};
     const auto canvases = window.findChildren<forms::PictureBox *>();
-    for (auto *canvas : canvases)
-        canvas->setRecording(true);
+    for (auto *canvas : canvases) canvas->setRecording(true);
     QStringList clickable;  // every control that takes a click, but the exit
     for (const QString &name : window.controlNames())
         if (auto *c = window.findChild<QObject *>(name); c && name != "Command3"
@@ -106,8 +101,7 @@ void run(int seed, Window &form, std::vector<QLineEdit *> entries, QStringList s
             window.click(event = roll == 999 ? QString("Command2") : from[below(rng, from.size())]);
         }
         QString broken;
-        for (Watch &w : watches)
-            broken += w.check(ticked, event == "Command2");
+        for (Watch &w : watches) broken += w.check(ticked, event == "Command2");
         for (const QString &name : window.controlNames().filter("Line"))
             if (const auto &l = window.line(name); !std::isfinite(l.X1() + l.Y1() + l.X2() + l.Y2()))
                 broken += name + " has a non-finite end; ";

@@ -92,11 +92,9 @@ TEST_P(Runs, TurnMarkAndLand)
 {
     const auto [figure, type, angle, seen] = GetParam();
     const double deg = QString(angle).toDouble();
-    if (figure == 'Q')
-        choose(type);
+    if (figure == 'Q') choose(type);
     enter(figure == 'T' ? form.Text3 : form.Text1, angle, figure == 'T' ? "Command5" : "Command1");
-    if (figure == 'Q')
-        runToEnd(form.Timer1);
+    if (figure == 'Q') runToEnd(form.Timer1);
     unitrix::Figure &f = figure == 'P' ? form.P : figure == 'Q' ? form.Q : form.Third;
     EXPECT_EQ(turn(f, form.Picture1, figure == 'Q' ? form.BetaDeg.value() : deg, figure != 'Q' && std::fabs(deg) <= 6), seen);
 }
@@ -130,8 +128,7 @@ class ReadOuts : public Lesson, public testing::WithParamInterface<std::tuple<in
 TEST_P(ReadOuts, OfPThenQ)
 {
     const auto [type, alpha, seen] = GetParam();
-    if (type)
-        choose(type);
+    if (type) choose(type);
     for (QLabel *caption : {&form.Label9, &form.Label10, &form.Label11})  // drawn without fallback faces
         EXPECT_TRUE(std::ranges::all_of(caption->text(), [&](QChar c) { return QFontMetrics(caption->font()).inFont(c); })) << caption->text().toStdString();
     form.Picture1.clearRecorded();
@@ -223,8 +220,7 @@ TEST_F(Lesson, ResetAndClearStartRunsAfreshAndEachKeepsItsOwnCourse)
     enter(form.Text3, "-90", "Command5");
     enter(form.Text3, "5000", "Command5");
     EXPECT_TRUE(boxes.shown == QStringList{RangeMessage} && window.focusWidget() == &form.Text3 && form.Text3.text().isEmpty());
-    while (form.Timer1.isEnabled() || form.Timer3.isEnabled())
-        ticks(1, {&form.Timer1, &form.Timer3});
+    while (form.Timer1.isEnabled() || form.Timer3.isEnabled()) ticks(1, {&form.Timer1, &form.Timer3});
     EXPECT_EQ(form.Label4.text() + ' ' + form.Text2.text() + ' ' + ends(form.Line9), "0.9848 280 0,0 0,-1.9; ");
     runToEnd(form.Timer2);
     EXPECT_EQ(ends(form.Line6), "0,0 0.3299,-1.871; ");
