@@ -67,3 +67,12 @@ TEST(Window, StacksWindowedControlsAboveLabelsAndImages)
     EXPECT_EQ(form.get<QWidget>("Inner").geometry(), QRect(2, 2, 20, 20));
     EXPECT_EQ(form.get<PictureBox>("Box").foreColor, QColor(Qt::red)) << "the box draws in the colour described";
 }
+
+// A description that names a control or container it lacks stops at once, naming it.
+TEST(WindowDeathTest, AControlTheDescriptionLacksAborts)
+{
+    EXPECT_DEATH(Form(WindowSpec{.controls = {{"Orphan", Kind::Label, "Nowhere"}}}), "Nowhere");
+    EXPECT_DEATH(Form(WindowSpec{}).get<QWidget>("Nowhere"), "Nowhere");
+    EXPECT_DEATH(Form(WindowSpec{}).line("Nowhere"), "Nowhere");
+    EXPECT_DEATH(Form(WindowSpec{}).click("Nowhere"), "Nowhere");
+}

@@ -161,6 +161,7 @@ INSTANTIATE_TEST_SUITE_P(
         std::tuple(1, "89.99725", "1 0 不存在 | 269.99725 | -1 -0.0001 不存在 P(cosa,sina) at 7.398e-05,1.7 Q(-cosa,-sina) at -0.5001,-1.7"),
         std::tuple(2, "180", "0 -1 0 | 0 | 0 1 0 P(cosa,sina) at -1.5,4.511e-06 Q(-cosa,sina) at right-4,0.2 turning"),
         std::tuple(1, "-180", "0 -1 0 | 0 | 0 1 0 P(cosa,sina) at -1.5,-4.511e-06 Q(-cosa,-sina) at right-4,0.2 turning"),
+        std::tuple(2, "0", "0 1 0 |  | 0 -1 0 turning"), std::tuple(3, "0", "0 1 0 |  | 0 1 0 turning"),
         std::tuple(1, "0", "0 1 0 |  | 0 -1 0 turning"), std::tuple(0, "-1800", "0 1 0 |  |    P(cosa,sina) at right-4,4.511e-05"),
         std::tuple(1, "1700", "-0.9848 -0.1737 5.6695 |  |    P(cosa,sina) at -0.2605,-1.674 range message, Text2"),
         std::tuple(1, "1800.0001", "   |  |    range message, Text1"), std::tuple(2, "-1800.0000000001", "   |  |    range message, Text1")));
