@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -138,6 +139,15 @@ inline QImage painted(const QWidget &widget, const forms::Picture &picture, QPoi
     QPainter painter(&image);
     picture.paint(painter, at);
     return image;
+}
+
+// A widget as the screen shows it once pending paints are done, repainted or
+// not: grab() would paint it afresh and hide a missing repaint.
+inline QImage onScreen(QWidget &w)
+{
+    QApplication::processEvents();
+    QWidget *top = w.window();
+    return top->screen()->grabWindow(top->winId()).toImage().copy(QRect(w.mapTo(top, QPoint()), w.size()));
 }
 
 // Pixels of a colour (give or take a few levels) in a rectangle of an image.

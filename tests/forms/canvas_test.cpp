@@ -3,7 +3,6 @@
 // a bad coordinate.
 #include "harness.h"
 
-#include <QScreen>
 #include <random>
 
 using testing_support::count;
@@ -54,10 +53,7 @@ TEST_F(Canvas, LinesAreOnePixelThinDottedOnesGappedAndAResizeKeepsThem)
 TEST_F(Canvas, TheScreenShowsEachCallAtOnceAndLineObjectsOutliveCls)
 {
     box.show();
-    auto screen = [&](QColor colour = Qt::black) {
-        QApplication::processEvents();
-        return count(box.screen()->grabWindow(box.winId()).toImage(), box.rect(), colour);
-    };
+    auto screen = [&](QColor colour = Qt::black) { return count(testing_support::onScreen(box), box.rect(), colour); };
     screen();
     box.Line(-2, 0, 2, 0);
     EXPECT_EQ(screen(), 100);

@@ -5,7 +5,6 @@
 #include "harness.h"
 
 #include <QAccessible>
-#include <QScreen>
 
 using namespace testing_support;
 
@@ -250,10 +249,7 @@ TEST_F(Lesson, AWholeLessonByKeysAloneAndAFormulaByScreenReaderAndMouse)
     EXPECT_EQ(focused(), "Picture1");
     // A box that answers keys shows the dotted mark of the focus inside its flat edge.
     const QColor highlight = window.palette().color(QPalette::Highlight);
-    auto marked = [&](QWidget &w) {  // as the screen shows it, repainted or not
-        QApplication::processEvents();
-        return count(window.screen()->grabWindow(window.winId()).toImage().copy(QRect(w.mapTo(&window, QPoint()), w.size())), w.rect(), highlight);
-    };
+    auto marked = [&](QWidget &w) { return count(onScreen(w), w.rect(), highlight); };
     EXPECT_EQ(marked(form.Picture6), 0);
     keys({Qt::Key_Backtab});
     EXPECT_GT(marked(form.Picture6), 20);
