@@ -27,10 +27,17 @@ QColor colorOr(const ColorRef &ref, const QPalette &palette, QPalette::ColorRole
 
 // The windows' own texts (captions, labels, canvas letters) are all in the
 // face they name; not looking for fallback faces saves start-up time. What a
-// pupil types may be anything, so text boxes keep the fallbacks.
+// pupil types may be anything (full-width digits, Chinese, Greek), so text
+// boxes look for fallbacks, said explicitly: a child inherits the strategy
+// of the window's font unless it sets its own.
 QFont ownText(QFont font)
 {
     font.setStyleStrategy(QFont::NoFontMerging);
+    return font;
+}
+QFont typedText(QFont font)
+{
+    font.setStyleStrategy(QFont::PreferDefault);
     return font;
 }
 
@@ -117,6 +124,7 @@ void Form::build(const WindowSpec &spec)
         }
         case Kind::TextBox: {
             auto *box = new QLineEdit(p.caption, container);
+            box->setFont(typedText(p.font ? toQFont(*p.font) : box->font()));
             if (p.fore.isSet()) {
                 QPalette colors = box->palette();
                 colors.setColor(QPalette::Text, p.fore.resolve(palette));
@@ -148,8 +156,8 @@ void Form::build(const WindowSpec &spec)
         widget->setAccessibleDescription(p.accessibleDescription);
         if (p.role != QAccessible::NoRole)
             widget->setProperty("formsRole", int(p.role));
-        if (p.font)
-            widget->setFont(row.kind == Kind::TextBox ? toQFont(*p.font) : ownText(toQFont(*p.font)));
+        if (p.font && row.kind != Kind::TextBox)
+            widget->setFont(ownText(toQFont(*p.font)));
         widget->setGeometry(place);
         widget->setEnabled(p.enabled);
         widget->setVisible(p.visible);

@@ -101,4 +101,19 @@ TEST_F(Scaled, DottedLinesAreOnePixelOnTwoOffAndQsMarkStaysDotted)
     EXPECT_LT(green, 0.75 * solid) << "the dotted mark reads as a solid line";
 }
 
+// Whatever a pupil types shows in real glyphs: full-width digits and signs
+// from a Chinese input method, Chinese, Greek. A glyph no face has is drawn as
+// the same box as a code point that is assigned to nothing.
+TEST_F(Scaled, EveryEntryDrawsWhatAPupilTypesInRealGlyphs)
+{
+    angulon::Form1 rows;
+    for (forms::Form *window : {&form.window(), &rows.window()})
+        for (QLineEdit *entry : window->findChildren<QLineEdit *>()) {
+            auto drawn = [&](const QString &typed) { return entry->setText(typed), entry->grab().toImage(); };
+            const QImage missing = drawn(QString(QChar(0x0378)));
+            for (const char *typed : {"３", "－", "．", "角", "α"})
+                EXPECT_NE(drawn(QString::fromUtf8(typed)), missing) << entry->objectName().toStdString() << ' ' << typed;
+        }
+}
+
 } // namespace
