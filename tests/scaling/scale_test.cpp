@@ -29,15 +29,17 @@ TEST_F(Scaled, EdgesLieOnTheOuterTwoPixelsAndTheArrowTipsOnTheLastInnerOnes)
     const QRect c(form.Picture1.mapTo(&form.window(), QPoint()), form.Picture1.size()), f = form.window().get<QWidget>("Frame1").geometry();
     const QPalette &cp = form.Picture1.palette(), &fp = form.window().get<QWidget>("Frame1").palette();
     const int y = c.top() + 40, x = c.left() + 40, fy = f.center().y();
+    const int groove = QFontMetrics(form.window().get<QWidget>("Frame1").font()).height() / 2;  // the groove's top
     using P = QPalette;
-    const std::pair<QPoint, QColor> table[] = {  // the sunken canvas, inside it white, then the frame's groove
+    const std::pair<QPoint, QColor> table[] = {  // the sunken canvas, inside it white, then the frame's groove, corners too
         {{c.left(), y}, cp.color(P::Mid)}, {{c.left() + 1, y}, cp.color(P::Shadow)}, {{c.left() + 2, y}, Qt::white},
         {{c.right() - 2, y}, Qt::white}, {{c.right() - 1, y}, cp.color(P::Midlight)}, {{c.right(), y}, cp.color(P::Light)},
         {{x, c.top()}, cp.color(P::Mid)}, {{x, c.top() + 1}, cp.color(P::Shadow)}, {{x, c.bottom() - 2}, Qt::white},
         {{x, c.bottom() - 1}, cp.color(P::Midlight)}, {{x, c.bottom()}, cp.color(P::Light)},
         {{f.left(), fy}, fp.color(P::Mid)}, {{f.left() + 1, fy}, fp.color(P::Light)}, {{f.right() - 1, fy}, fp.color(P::Mid)},
         {{f.right(), fy}, fp.color(P::Light)}, {{f.center().x(), f.bottom() - 1}, fp.color(P::Mid)},
-        {{f.center().x(), f.bottom()}, fp.color(P::Light)}};
+        {{f.center().x(), f.bottom()}, fp.color(P::Light)}, {{f.right(), f.top() + groove}, fp.color(P::Light)},
+        {{f.left(), f.bottom()}, fp.color(P::Light)}};
     QString wrong;  // logical pixels not wholly of their colour
     for (auto [p, colour] : table)
         wrong += ink({p, QSize(1, 1)}, colour, 0) == r * r ? QString() : QString("(%1, %2) ").arg(p.x()).arg(p.y());
@@ -45,6 +47,26 @@ TEST_F(Scaled, EdgesLieOnTheOuterTwoPixelsAndTheArrowTipsOnTheLastInnerOnes)
     const int axis = 2 + 333 / 2;
     EXPECT_GT(ink({c.right() - 2, c.top() + axis - 1, 1, 3}), 0) << "tip of the x arrowhead";
     EXPECT_GT(ink({c.left() + axis - 1, c.top() + 2, 3, 1}), 0) << "tip of the y arrowhead";
+}
+
+// The highlight rectangle of angulon's input panel lies on the ring of pixels
+// just outside it, every side whole, and not a pixel further out or in.
+TEST_F(Scaled, TheHighlightHugsTheInputPanel)
+{
+    angulon::Form1 rows;
+    grab(rows.window());
+    const QColor highlight = rows.window().palette().color(QPalette::Highlight);
+    auto ring = [&](const QRect &box) {  // highlighted logical pixels on each side of box
+        QStringList sides;
+        for (const QRect &side : {QRect(box.topLeft(), QSize(box.width(), 1)), QRect(box.bottomLeft(), QSize(box.width(), 1)),
+                                  QRect(box.topLeft(), QSize(1, box.height())), QRect(box.topRight(), QSize(1, box.height()))})
+            sides << QString::number(ink(side, highlight, 0) / (r * r));
+        return sides.join(' ');
+    };
+    const QRect panel = rows.window().get<QWidget>("Frame1").geometry();
+    EXPECT_EQ(ring(panel.adjusted(-1, -1, 1, 1)), QString("%1 %1 %2 %2").arg(panel.width() + 2).arg(panel.height() + 2));
+    EXPECT_EQ(ring(panel) + ' ' + ring(panel.adjusted(-2, -2, 2, 2)), "0 0 0 0 0 0 0 1")
+        << "clear of the panel and around it, but for the top line's end: it reaches 5 twips further right";
 }
 
 TEST_F(Scaled, LinesAndPicturesAreDrawnAtDeviceResolution)
