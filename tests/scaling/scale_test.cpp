@@ -138,4 +138,67 @@ TEST_F(Scaled, EveryEntryDrawsWhatAPupilTypesInRealGlyphs)
         }
 }
 
+// Every whole degree under every formula: no text on the canvas prints over
+// another (2 pixels clear between their inks) and each of P's and Q's stands
+// whole, 3 pixels inside the canvas. Each text's ink is found by printing it
+// alone.
+class Texts : public Scaled, public testing::WithParamInterface<int> {};
+
+TEST_P(Texts, NeverPrintOverEachOther)
+{
+    testing_support::MessageBoxes boxes;  // Q's angle out of range after P's
+    form.Picture1.setRecording(true);
+    form.Picture6_Click();
+    (GetParam() == 1 ? form.Image12 : GetParam() == 2 ? form.Image13 : form.Image14).click();
+    grab(form.window());
+    forms::PictureBox &solo = form.Picture2;  // hidden: sized as the canvas, a place to print one text alone
+    solo.setGeometry(form.Picture1.geometry());
+    solo.setCanvasFont(form.Picture1.canvasFont());
+    solo.Scale(-2, 2, 2, -2);
+    struct Ink { QRect box; std::vector<QPoint> dots; };
+    QHash<QString, Ink> inks;
+    auto inkOf = [&](const forms::DrawCall &c) -> const Ink & {
+        const QString key = QStringLiteral("%1 %2 %3 %4").arg(c.text).arg(c.x1).arg(c.y1).arg(c.italic);
+        if (!inks.contains(key)) {
+            solo.Cls(), solo.CurrentX = c.x1, solo.CurrentY = c.y1, solo.FontItalic = c.italic;
+            solo.Print(c.text);
+            const QImage drawn = solo.drawing();
+            Ink ink;
+            for (int y = 0; y < drawn.height(); ++y)
+                for (int x = 0; x < drawn.width(); ++x)
+                    if (qGray(drawn.pixel(x, y)) < 128) ink.box |= QRect(x, y, 1, 1), ink.dots.emplace_back(x, y);
+            inks[key] = ink;
+        }
+        return inks[key];
+    };
+    auto near = [&](const Ink &a, const Ink &b) {  // less than 2 logical pixels of clear space between them
+        const int d = 2 * r;
+        return a.box.adjusted(-d, -d, d, d).intersects(b.box) && std::ranges::any_of(a.dots, [&](QPoint p) {
+                   return std::ranges::any_of(b.dots, [&](QPoint q) { return std::abs(p.x() - q.x()) <= d && std::abs(p.y() - q.y()) <= d; });
+               });
+    };
+    const QRect inside = QRect(QPoint(), form.Picture1.drawing().size()).adjusted(3 * r, 3 * r, -3 * r, -3 * r);
+    QStringList crowded;
+    for (int alpha = -1800; alpha <= 1800 && crowded.size() < 5; ++alpha) {
+        form.Command2_Click();
+        form.Picture1.clearRecorded();
+        form.Text1.setText(QString::number(alpha));
+        form.Command1_Click();
+        testing_support::runToEnd(form.Timer1, 400);
+        testing_support::runToEnd(form.Timer2, 400);
+        std::vector<forms::DrawCall> texts;
+        for (const forms::DrawCall &c : form.Picture1.recorded())
+            if (c.op == forms::DrawCall::Op::Print && std::ranges::find(texts, c) == texts.end()) texts.push_back(c);
+        for (size_t i = 0; i < texts.size(); ++i) {
+            if (texts[i].text.contains('(') && !inside.contains(inkOf(texts[i]).box))
+                crowded << QStringLiteral("%1: %2 cut or at the edge").arg(alpha).arg(texts[i].text);
+            for (size_t j = i + 1; j < texts.size(); ++j)
+                if (near(inkOf(texts[i]), inkOf(texts[j])))
+                    crowded << QStringLiteral("%1: %2 and %3").arg(alpha).arg(texts[i].text, texts[j].text);
+        }
+    }
+    EXPECT_EQ(crowded.join("; "), "");
+}
+INSTANTIATE_TEST_SUITE_P(Formulas, Texts, testing::Values(1, 2, 3));
+
 } // namespace

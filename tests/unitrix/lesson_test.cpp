@@ -33,14 +33,20 @@ struct Lesson : testing::Test {
         return QString("%1 %2 %3 | %4 | %5 %6 %7").arg(form.Label4.text(), form.Label6.text(), form.Label8.text(), form.Text2.text(),
                                                        form.Label12.text(), form.Label13.text(), form.Label14.text());
     }
-    // The coordinate texts printed since the canvas last forgot: each must stand
-    // whole, 3 pixels clear of the canvas's edges; told at its place, or by the
-    // clear pixels of its ink at the edge it was moved to because its place would cut it.
-    QString marks()
+    // Where P's and Q's texts stand, as a teacher judges them: at their places
+    // (P's at (1.5 cos α, 1.7 sin α), Q's by the direction OQ turned); at the
+    // edge, moved sideways at their height to stand whole 3 to 6 pixels in; or
+    // moved off a text they would cover, but near their place. Whether none
+    // is cut or over another the sweep of every angle tells.
+    QString marks(double alpha)
     {
+        const double a = alpha * 3.14159 / 180, w = form.BetaDeg.value_or(0) * 3.14159 / 180;
         QString told;
-        for (const forms::DrawCall c : std::vector(form.Picture1.recorded()))
-            if (c.op == forms::DrawCall::Op::Print && c.text.contains('(') && !told.contains(c.text + " at ")) {
+        for (const forms::DrawCall &c : std::vector(form.Picture1.recorded()))
+            if (c.op == forms::DrawCall::Op::Print && c.text.contains('(') && !told.contains(c.text)) {
+                const QPointF place = c.text[0] == 'P' ? QPointF(1.5 * std::cos(a), 1.7 * std::sin(a))
+                                    : w == 0           ? QPointF(1.5, 0.2)
+                                                       : QPointF(1.8 * std::cos(w) - (w > 0 ? 0.5 : 0), 1.7 * std::sin(w));
                 form.Picture1.Cls();  // printed alone, to find its ink
                 form.Picture1.CurrentX = c.x1, form.Picture1.CurrentY = c.y1;
                 form.Picture1.Print(c.text);
@@ -49,10 +55,12 @@ struct Lesson : testing::Test {
                 for (int y = 0; y < drawn.height(); ++y)
                     for (int x = 0; x < drawn.width(); ++x)
                         ink |= qGray(drawn.pixel(x, y)) < 100 ? QRect(x, y, 1, 1) : QRect();
-                const int right = drawn.width() - 1 - ink.right();
-                EXPECT_TRUE(ink.left() >= 3 && right >= 3) << c.text.toStdString() << " cut or at the edge";
-                const QString x = ink.left() < 6 ? QString("left+%1").arg(ink.left()) : right < 6 ? QString("right-%1").arg(right) : num(c.x1);
-                told += ' ' + c.text + " at " + x + ',' + num(c.y1);
+                const int edge = std::min(ink.left(), drawn.width() - 1 - ink.right());
+                const QPointF off = QPointF(c.x1, c.y1) - place;
+                told += ' ' + c.text + (std::hypot(off.x(), off.y()) < 1e-4                ? " at its place"
+                                        : std::abs(off.y()) < 1e-4 && edge >= 3 && edge <= 6 ? " at the edge"
+                                        : std::abs(off.y()) < 0.6                              ? " moved"
+                                                                                               : " far off");
             }
         return told;
     }
@@ -135,34 +143,39 @@ TEST_P(ReadOuts, OfPThenQ)
     form.Picture1.clearRecorded();
     enter(form.Text1, alpha, "Command1");
     const bool turning = runToEnd(form.Timer1, 400) < 0 || (form.Timer2.isEnabled() && runToEnd(form.Timer2, 400) < 0);
-    EXPECT_EQ(told() + marks() + (turning ? " turning" : "") +
+    EXPECT_EQ(told() + marks(QString(alpha).toDouble()) + (turning ? " turning" : "") +
                   (boxes.shown == QStringList{RangeMessage} ? " range message, " + window.focusWidget()->objectName() : boxes.shown.join(' ')),
               seen);
 }
 
-// P's and Q's texts, cut at their places, move to the edge (Q's also at 0°, under 180°+α too).
+// P's and Q's texts, cut at their places, move to the edge (Q's also at 0°,
+// under 180°+α too); over another text, they move off it.
 INSTANTIATE_TEST_SUITE_P(
     Lessons, ReadOuts,
     testing::Values(
-        std::tuple(1, "30", "0.5 0.866 0.5774 | 210 | -0.5 -0.866 0.5774 P(cosa,sina) at right-4,0.85 Q(-cosa,-sina) at left+3,-0.85"),
-        std::tuple(2, "30", "0.5 0.866 0.5774 | 150 | 0.5 -0.866 -0.5774 P(cosa,sina) at right-4,0.85 Q(-cosa,sina) at left+3,0.85"),
-        std::tuple(3, "30", "0.5 0.866 0.5774 | -30 | -0.5 0.866 -0.5774 P(cosa,sina) at right-4,0.85 Q(cosa,-sina) at right-4,-0.85"),
+        std::tuple(1, "30", "0.5 0.866 0.5774 | 210 | -0.5 -0.866 0.5774 P(cosa,sina) at the edge Q(-cosa,-sina) at the edge"),
+        std::tuple(2, "30", "0.5 0.866 0.5774 | 150 | 0.5 -0.866 -0.5774 P(cosa,sina) at the edge Q(-cosa,sina) at the edge"),
+        std::tuple(3, "30", "0.5 0.866 0.5774 | -30 | -0.5 0.866 -0.5774 P(cosa,sina) at the edge Q(cosa,-sina) at the edge"),
         // reached by the forward step, Q's text still names -sina
-        std::tuple(3, "-30", "-0.5 0.866 -0.5774 | 30 | 0.5 0.866 0.5774 P(cosa,sina) at right-4,-0.85 Q(cosa,-sina) at right-5,0.85"),
-        std::tuple(1, "-300", "0.866 0.5 1.732 | -120 | -0.866 -0.5 1.732 P(cosa,sina) at 0.75,1.472 Q(-cosa,-sina) at -0.9,-1.472"),
-        std::tuple(2, "120", "0.866 -0.5 -1.732 | 60 | 0.866 0.5 1.732 P(cosa,sina) at -0.75,1.472 Q(-cosa,sina) at 0.4,1.472"),
-        std::tuple(2, "90", "1 0 不存在 | 90 | 1 0 不存在 P(cosa,sina) at 1.99e-06,1.7 Q(-cosa,sina) at -0.5,1.7"),
-        std::tuple(2, "-270", "1 0 不存在 | 450 | 1 0 不存在 P(cosa,sina) at -5.971e-06,1.7 Q(-cosa,sina) at -0.5,1.7"),
-        std::tuple(2, "-180", "0 -1 0 | 360 | 0 1 0 P(cosa,sina) at -1.5,-4.511e-06 Q(-cosa,sina) at right-4,-9.022e-06"),
+        std::tuple(3, "-30", "-0.5 0.866 -0.5774 | 30 | 0.5 0.866 0.5774 P(cosa,sina) at the edge Q(cosa,-sina) at the edge"),
+        std::tuple(1, "-300", "0.866 0.5 1.732 | -120 | -0.866 -0.5 1.732 P(cosa,sina) at its place Q(-cosa,-sina) at its place"),
+        std::tuple(2, "120", "0.866 -0.5 -1.732 | 60 | 0.866 0.5 1.732 P(cosa,sina) at its place Q(-cosa,sina) at its place"),
+        // Q's text over P's, the tick 1 or the letter x, over P's and -1, over -1
+        std::tuple(2, "90", "1 0 不存在 | 90 | 1 0 不存在 P(cosa,sina) at its place Q(-cosa,sina) moved"),
+        std::tuple(2, "-270", "1 0 不存在 | 450 | 1 0 不存在 P(cosa,sina) at its place Q(-cosa,sina) moved"),
+        std::tuple(1, "180", "0 -1 0 | 360 | 0 1 0 P(cosa,sina) at its place Q(-cosa,-sina) moved"),
+        std::tuple(3, "-180", "0 -1 0 | 180 | 0 -1 0 P(cosa,sina) at its place Q(cosa,-sina) moved"),
         // a cosine read-out of 0 has no quotient, its angle listed or not
-        std::tuple(3, "-1710", "1 0 不存在 | 1710 | -1 0 不存在 P(cosa,sina) at -3.781e-05,1.7 Q(cosa,-sina) at -0.5,-1.7"),
+        std::tuple(3, "-1710", "1 0 不存在 | 1710 | -1 0 不存在 P(cosa,sina) at its place Q(cosa,-sina) moved"),
         // and so has Q's then, though its cosine reads -0.0001
-        std::tuple(1, "89.99725", "1 0 不存在 | 269.99725 | -1 -0.0001 不存在 P(cosa,sina) at 7.398e-05,1.7 Q(-cosa,-sina) at -0.5001,-1.7"),
-        std::tuple(2, "180", "0 -1 0 | 0 | 0 1 0 P(cosa,sina) at -1.5,4.511e-06 Q(-cosa,sina) at right-4,0.2 turning"),
-        std::tuple(1, "-180", "0 -1 0 | 0 | 0 1 0 P(cosa,sina) at -1.5,-4.511e-06 Q(-cosa,-sina) at right-4,0.2 turning"),
+        std::tuple(1, "89.99725", "1 0 不存在 | 269.99725 | -1 -0.0001 不存在 P(cosa,sina) at its place Q(-cosa,-sina) moved"),
+        std::tuple(2, "180", "0 -1 0 | 0 | 0 1 0 P(cosa,sina) at its place Q(-cosa,sina) at the edge turning"),
+        std::tuple(1, "-180", "0 -1 0 | 0 | 0 1 0 P(cosa,sina) at its place Q(-cosa,-sina) at the edge turning"),
+        // P's text over the tick 1 and the letter x, and Q's then over P's
+        std::tuple(3, "1800", "0 1 0 | -1800 | 0 1 0 P(cosa,sina) moved Q(cosa,-sina) moved"),
         std::tuple(2, "0", "0 1 0 |  | 0 -1 0 turning"), std::tuple(3, "0", "0 1 0 |  | 0 1 0 turning"),
-        std::tuple(1, "0", "0 1 0 |  | 0 -1 0 turning"), std::tuple(0, "-1800", "0 1 0 |  |    P(cosa,sina) at right-4,4.511e-05"),
-        std::tuple(1, "1700", "-0.9848 -0.1737 5.6695 |  |    P(cosa,sina) at -0.2605,-1.674 range message, Text2"),
+        std::tuple(1, "0", "0 1 0 |  | 0 -1 0 turning"), std::tuple(0, "-1800", "0 1 0 |  |    P(cosa,sina) moved"),
+        std::tuple(1, "1700", "-0.9848 -0.1737 5.6695 |  |    P(cosa,sina) moved range message, Text2"),
         std::tuple(1, "1800.0001", "   |  |    range message, Text1"), std::tuple(2, "-1800.0000000001", "   |  |    range message, Text1")));
 
 TEST_F(Lesson, PAndQAreMarkedWhereAPupilLooks)
