@@ -1,0 +1,171 @@
+// Each window as a pupil sees it, held against reviewed reference pictures:
+// at start-up, during and after a lesson of every formula and every row, and
+// the range message. The timers run on the harness's clock, so a picture taken
+// 400 ms into a run shows the pace too, and a run's length is counted in it.
+//
+// ZENTRAK_UPDATE_PICTURES=1 writes the pictures taken as the new references;
+// look at every one before committing it.
+#include "angulon/form1.h"
+#include "harness.h"
+#include "unitrix/form1.h"
+
+#include <QDir>
+#include <QMessageBox>
+
+namespace {
+
+const QString References = QStringLiteral(REFERENCE_DIR);
+
+// Where a picture strays from another: the pixels of either that no pixel of
+// the other matches, in colour to within a tolerance, at the same place or up
+// to two pixels off, and that lie in a patch of such pixels (two more among
+// their eight neighbours). Another release's rasteriser, which shifts a text
+// by a pixel or two, shades a glyph's edge differently or draws a degree sign
+// a little bigger, leaves no patch; a moved control, a changed colour, a
+// missing picture or character does.
+QImage strays(const QImage &a, const QImage &b)
+{
+    QImage out(a.size(), QImage::Format_RGB32);
+    out.fill(Qt::white);
+    QImage lone = out;
+    auto near = [](QRgb p, QRgb q) { return std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q)) <= 96; };
+    auto matched = [&](const QImage &from, const QImage &in, int x, int y) {
+        for (int dy = -2; dy <= 2; ++dy)
+            for (int dx = -2; dx <= 2; ++dx)
+                if (in.rect().contains(x + dx, y + dy) && near(from.pixel(x, y), in.pixel(x + dx, y + dy)))
+                    return true;
+        return false;
+    };
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (!matched(a, b, x, y) || !matched(b, a, x, y))
+                lone.setPixel(x, y, qRgb(255, 0, 0));
+    for (int y = 1; y + 1 < a.height(); ++y)
+        for (int x = 1; x + 1 < a.width(); ++x)
+            if (lone.pixel(x, y) != qRgb(255, 255, 255) && testing_support::count(lone, {x - 1, y - 1, 3, 3}, Qt::red, 0) >= 3)
+                out.setPixel(x, y, qRgb(255, 0, 0));
+    return out;
+}
+
+// The smallest part of a picture that holds all that differs from its top-left pixel.
+QImage ink(const QImage &image)
+{
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            box |= image.pixel(x, y) != image.pixel(0, 0) ? QRect(x, y, 1, 1) : QRect();
+    return image.copy(box);
+}
+QImage padded(const QImage &image, QSize size)
+{
+    QImage out(size, QImage::Format_RGB32);
+    out.fill(image.pixel(0, 0));
+    QPainter(&out).drawImage(0, 0, image);
+    return out;
+}
+
+struct Looks : testing::Test {
+    Looks() { forms::Timer::useManualClock(true); QApplication::setCursorFlashTime(0); }
+    ~Looks() override { forms::Timer::useManualClock(false); }
+
+    // The window, or the ink of a part of one, against its reference picture.
+    void look(QWidget &shown, const QString &name, bool inkOnly = false)
+    {
+        QImage actual = shown.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        if (inkOnly)
+            actual = ink(actual);
+        const QString path = References + '/' + name + ".png";
+        if (qEnvironmentVariableIsSet("ZENTRAK_UPDATE_PICTURES")) {
+            QDir().mkpath(References);
+            ASSERT_TRUE(actual.save(path)) << path.toStdString();
+            return;
+        }
+        QImage expected = QImage(path).convertToFormat(QImage::Format_RGB32);
+        if (inkOnly) {  // another release's face may be a pixel taller or wider
+            const QSize both = actual.size().expandedTo(expected.size());
+            actual = padded(actual, both), expected = padded(expected, both);
+        }
+        ASSERT_EQ(actual.size(), expected.size()) << name.toStdString() << ": " << path.toStdString();
+        const QImage off = strays(actual, expected);
+        const int n = testing_support::count(off, off.rect(), Qt::red, 0);
+        if (n > 0) {
+            QDir().mkpath("pictures");
+            actual.save("pictures/" + name + ".png"), off.save("pictures/" + name + "-strays.png");
+        }
+        EXPECT_EQ(n, 0) << name.toStdString() << " strays from " << path.toStdString() << "; see build's tests/looks/pictures/";
+    }
+    // Lets the clock run until no timer is left: the ms it took.
+    static int settle(std::initializer_list<forms::Timer *> timers)
+    {
+        int ms = 0;
+        while (std::ranges::any_of(timers, &forms::Timer::isEnabled) && ms < 100000) forms::Timer::advanceClock(20), ms += 20;
+        return ms;
+    }
+    static void enter(QLineEdit &entry, const char *text, QAbstractButton &button) { entry.setText(QString::fromUtf8(text)); button.click(); }
+};
+
+TEST_F(Looks, UnitrixThroughALessonOfEachFormula)
+{
+    unitrix::Form1 f;
+    forms::Form &w = f.window();
+    w.show();
+    QApplication::setActiveWindow(&w);
+    auto all = {&f.Timer1, &f.Timer2, &f.Timer3};
+    look(w, "unitrix-start");
+    w.click("Picture6");
+    look(w, "unitrix-list");
+    w.click("Image12");
+    enter(f.Text1, "30", f.Command1);
+    forms::Timer::advanceClock(400);  // P marked after 6 ticks, Q turning for 14
+    look(w, "unitrix-plus-30-at-400ms");
+    EXPECT_EQ(settle(all), 860 - 400) << "6 ticks for P, 37 for Q";
+    look(w, "unitrix-plus-30");
+    for (const auto &[item, alpha, name, ms] : {std::tuple("Image13", "90", "unitrix-minus-90", 320 + 320),
+                                                 std::tuple("Image14", "-180", "unitrix-negative-minus-180", 640 + 640)}) {
+        w.click("Command2");
+        w.click("Picture6");
+        w.click(item);
+        enter(f.Text1, alpha, f.Command1);
+        EXPECT_EQ(settle(all), ms) << name;
+        look(w, name);
+    }
+    enter(f.Text3, "400", f.Command5);  // figure 3, hidden but for its blue mark
+    EXPECT_EQ(settle(all), 1400);
+    look(w, "unitrix-figure3-400");
+    w.click("Command2");
+    QTimer::singleShot(0, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        ASSERT_TRUE(box && box->buttons().size() == 1);
+        // Its text and its button; the frame around them is Qt's own style's.
+        QWidget *text = box->findChild<QLabel *>("qt_msgbox_label");
+        QAbstractButton *ok = box->buttons()[0];
+        look(*text, "unitrix-range-message", true);
+        look(*ok, "unitrix-range-message-button", true);
+        ok->click();
+    });
+    enter(f.Text1, "1800.5", f.Command1);
+    look(w, "unitrix-refused");
+}
+
+TEST_F(Looks, AngulonThroughALessonOfEachRow)
+{
+    angulon::Form1 f;
+    forms::Form &w = f.window();
+    w.show();
+    QApplication::setActiveWindow(&w);
+    auto all = {&f.Timer1, &f.Timer2, &f.Timer3};
+    look(w, "angulon-start");
+    enter(f.Text1, "120", f.Command1);
+    EXPECT_EQ(settle(all), 420);
+    look(w, "angulon-alpha-120");
+    enter(f.Text2, "400", f.Command4);
+    forms::Timer::advanceClock(500);
+    look(w, "angulon-beta-400-at-500ms");
+    EXPECT_EQ(settle(all), 1400 - 500);
+    look(w, "angulon-beta-400");
+    enter(f.Text3, "-1080", f.Command5);
+    EXPECT_EQ(settle(all), 3780);
+    look(w, "angulon-gamma-minus-1080");
+}
+
+} // namespace
