@@ -33,8 +33,7 @@ angulon() {  # Rows started while others turn: an arc to 60°, a spiral to 480°
         "255,0,0 182 160 9 7 red arrowhead of α's arc" "255,0,0 146 124 11 7 red arrowhead of β's spiral" \
         "255,0,0 160 204 11 6 red arrowhead of γ's arc"
     click 560 164  # 清除: the rays hidden, the marks wiped, the plane kept
-    probes "$artifacts/angulon-cleared.png" "blank 233 64 7 7 α's ray hidden" "blank 109 64 7 7 β's ray hidden" \
-        "blank 109 278 7 7 γ's ray hidden" "blank 209 148 9 9 β's spiral wiped" \
+    probes "$artifacts/angulon-cleared.png" "blank 232 175 94 3 rays hidden, laid on the x-axis" "blank 209 148 9 9 β's spiral wiped" \
         "dark 330 169 9 5 x-axis' arrowhead kept" "dark 175 11 5 7 y-axis' arrowhead kept"
 }
 
