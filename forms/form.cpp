@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <algorithm>
+#include <cstdio>
 #include <map>
 
 namespace forms {
@@ -47,8 +48,12 @@ Form::Form(const WindowSpec &spec) : Surface(nullptr)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(spec.caption);
-    if (!spec.icon.isEmpty())
-        setWindowIcon(QIcon(spec.icon));
+    if (!spec.icon.isEmpty()) {
+        const QIcon icon(spec.icon);
+        if (icon.isNull())  // without Qt's SVG icon engine, for one
+            std::fprintf(stderr, "forms: cannot load window icon %s\n", qPrintable(spec.icon));
+        setWindowIcon(icon);
+    }
     setFont(ownText(toQFont(spec.font)));
     setBackColor(colorOr(spec.back, palette(), QPalette::Window));
     setPicture(Picture(spec.picture));

@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <cstdio>
 #include <memory>
 
 namespace forms {
@@ -23,6 +24,8 @@ Rendered &rendered(const QString &path)
     if (it == cache.end()) {
         auto svg = std::make_shared<QSvgRenderer>(path);
         const QSize size = svg->isValid() ? svg->defaultSize() : QSize();
+        if (size.isEmpty())  // a packaging fault must not reach a classroom as a silent blank
+            std::fprintf(stderr, "forms: cannot load picture %s\n", qPrintable(path));
         it = cache.insert(path, Rendered{std::move(svg), size});
     }
     return *it;

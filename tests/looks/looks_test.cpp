@@ -196,4 +196,29 @@ TEST_F(Looks, AngulonThroughALessonOfEachRow)
     look(w, "angulon-gamma-minus-1080");
 }
 
+// Every picture a window description names loads and draws something, and so
+// does the window icon; a picture that cannot be loaded is reported.
+TEST(Pictures, EveryOneADescriptionNamesLoadsAndDrawsSomething)
+{
+    for (const forms::WindowSpec *spec : {&unitrix::form1Description(), &angulon::form1Description()}) {
+        QStringList paths{spec->picture};
+        for (const forms::ControlSpec &c : spec->controls) paths << c.props.picture << c.props.downPicture << c.props.disabledPicture;
+        paths.removeAll(QString());
+        for (const QString &path : paths) {
+            QImage blank(forms::Picture(path).size().expandedTo({1, 1}), QImage::Format_ARGB32_Premultiplied), drawn;
+            blank.fill(Qt::transparent);
+            QPainter(&(drawn = blank)).end();
+            QPainter painter(&drawn);
+            forms::Picture(path).paint(painter, {});
+            painter.end();
+            EXPECT_NE(drawn, blank) << path.toStdString();
+        }
+        EXPECT_FALSE(QIcon(spec->icon).pixmap(32).isNull()) << spec->icon.toStdString();
+    }
+    testing::internal::CaptureStderr();
+    forms::Picture(":/nowhere.svg").size();
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find("forms: cannot load picture :/nowhere.svg\n"), std::string::npos) << said;
+}
+
 } // namespace
