@@ -63,11 +63,13 @@ Form::Form(const WindowSpec &spec) : Surface(nullptr)
 
 void Form::build(const WindowSpec &spec)
 {
+    auto translated = [&](const QString &text) { return QCoreApplication::translate(spec.context, text.toUtf8().constData()); };
     std::map<int, QWidget *> byTabIndex;
     QHash<QWidget *, std::vector<std::pair<QWidget *, bool>>> stacks;  // container -> (child, windowed)
 
     for (const ControlSpec &row : spec.controls) {
         const Props &p = row.props;
+        const QString caption = translated(p.caption), name = translated(p.accessibleName);
         Surface *container = row.container.isEmpty() ? this : qobject_cast<Surface *>(controls_.value(row.container));
         if (!container)
             missing(row.container);
@@ -92,7 +94,7 @@ void Form::build(const WindowSpec &spec)
             continue;
         }
         case Kind::Frame: {
-            auto *frame = new Frame(container, p.caption, colorOr(p.fore, palette, QPalette::WindowText),
+            auto *frame = new Frame(container, caption, colorOr(p.fore, palette, QPalette::WindowText),
                                    p.border == Border::Etched);
             frame->setBackColor(colorOr(p.back, palette, QPalette::Window));
             widget = frame;
@@ -112,7 +114,7 @@ void Form::build(const WindowSpec &spec)
             break;
         }
         case Kind::Label: {
-            auto *label = new Label(p.caption, container);
+            auto *label = new Label(caption, container);
             label->setWordWrap(true);
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             label->setContentsMargins(0, 0, 0, 0);
@@ -139,7 +141,7 @@ void Form::build(const WindowSpec &spec)
             break;
         }
         case Kind::CommandButton: {
-            auto *button = new QPushButton(p.caption, container);
+            auto *button = new QPushButton(caption, container);
             button->setAutoDefault(true);  // Return presses the focused button
             widget = button;
             break;
@@ -150,15 +152,15 @@ void Form::build(const WindowSpec &spec)
             break;
         case Kind::Image: {
             auto *image = new Image(container);
-            image->setPicture(Picture(p.picture, p.accessibleName));
+            image->setPicture(Picture(p.picture, name));
             widget = image;
             break;
         }
         }
 
         widget->setObjectName(row.name);
-        widget->setAccessibleName(p.accessibleName);
-        widget->setAccessibleDescription(p.accessibleDescription);
+        widget->setAccessibleName(name);
+        widget->setAccessibleDescription(translated(p.accessibleDescription));
         if (p.role != QAccessible::NoRole)
             widget->setProperty("formsRole", int(p.role));
         if (p.font && row.kind != Kind::TextBox)

@@ -1,6 +1,8 @@
 #include "pictures.h"
 
+#include <QFileInfo>
 #include <QHash>
+#include <QLocale>
 #include <QPainter>
 #include <QSvgRenderer>
 #include <cstdio>
@@ -32,6 +34,14 @@ Rendered &rendered(const QString &path)
 }
 
 } // namespace
+
+Picture::Picture(const QString &path, QString title) : path_(path), title_(std::move(title))
+{
+    const QFileInfo file(path);
+    const QString twin = file.path() + u'/' + QLocale().name().section(u'_', 0, 0) + u'/' + file.fileName();
+    if (!path.isEmpty() && QFileInfo::exists(twin))
+        path_ = twin;
+}
 
 QSize Picture::size() const
 {

@@ -46,7 +46,6 @@ std::optional<QString> tangentOf(const QLabel &sine, const QLabel &cosine)
     return Format(Val(sine.text()) / c);
 }
 
-const QString Undefined = QStringLiteral("不存在");
 
 // Moves of a text by whole pixels up to 48 away, the shortest first; of two
 // as short, the one that keeps it nearer its column, then the upper.
@@ -252,7 +251,7 @@ void Form1::finishP()
     const bool listed = std::ranges::find(undefinedAt, std::fabs(alpha)) != std::end(undefinedAt);
     const auto tangent = tangentOf(Label4, Label6);
     if (listed || !tangent) {
-        Label8.setText(Undefined);
+        Label8.setText(tr("不存在"));
         QFlag = 1;
     } else {
         Label8.setText(*tangent);
@@ -286,7 +285,7 @@ void Form1::finishQ(Turn direction)
     Label12.setText(Format(std::sin(w)));
     Label13.setText(Format(std::cos(w)));
     const auto tangent = tangentOf(Label12, Label13);
-    Label14.setText(QFlag == 1 || !tangent ? Undefined : *tangent);
+    Label14.setText(QFlag == 1 || !tangent ? tr("不存在") : *tangent);
 }
 
 } // namespace unitrix

@@ -14,7 +14,32 @@
 
 namespace {
 
-const QString References = QStringLiteral(REFERENCE_DIR);
+// The references of the windows' language: reference/zh/, reference/en/.
+QString references() { return QStringLiteral(REFERENCE_DIR "/") + QLocale().name().section(u'_', 0, 0); }
+
+// The texts of labels and buttons in sight that do not fit: wider than their
+// control (a label's would wrap, out of sight) or over another such text.
+QString crowded(QWidget &window)
+{
+    QString found;
+    std::vector<std::pair<QString, QRect>> texts;
+    for (QWidget *w : window.findChildren<QWidget *>()) {
+        auto *label = qobject_cast<QLabel *>(w);
+        auto *button = qobject_cast<QPushButton *>(w);
+        const QString text = label ? label->text() : button ? button->text() : QString();
+        const QFontMetrics metrics(w->font());
+        const int width = metrics.horizontalAdvance(text);
+        const QRect ink(w->mapTo(&window, QPoint(button ? (w->width() - width) / 2 : 0, 0)), QSize(width, metrics.height()));
+        if (text.isEmpty() || !window.rect().intersects(ink))
+            continue;
+        if (width > (button ? w->width() - 8 : w->width()))
+            found += text + " is wider than " + w->objectName() + "; ";
+        for (const auto &[other, its] : texts)
+            if (ink.intersects(its)) found += text + " runs over " + other + "; ";
+        texts.emplace_back(text, ink);
+    }
+    return found;
+}
 
 // Where a picture strays from another: the pixels of either that no pixel of
 // the other matches, at the same place or a pixel off, in each colour channel
@@ -102,9 +127,11 @@ struct Looks : testing::Test {
         QImage actual = shown.grab().toImage().convertToFormat(QImage::Format_RGB32);
         if (inkOnly)
             actual = ink(actual);
-        const QString path = References + '/' + name + ".png";
+        if (!inkOnly)
+            EXPECT_EQ(crowded(shown), "") << name.toStdString();
+        const QString path = references() + '/' + name + ".png";
         if (qEnvironmentVariableIsSet("ZENTRAK_UPDATE_PICTURES")) {
-            QDir().mkpath(References);
+            QDir().mkpath(references());
             ASSERT_TRUE(actual.save(path)) << path.toStdString();
             return;
         }
@@ -200,7 +227,7 @@ TEST_F(Looks, AngulonThroughALessonOfEachRow)
 // does the window icon; a picture that cannot be loaded is reported.
 TEST(Pictures, EveryOneADescriptionNamesLoadsAndDrawsSomething)
 {
-    for (const forms::WindowSpec *spec : {&unitrix::form1Description(), &angulon::form1Description()}) {
+    for (const forms::WindowSpec *spec : {&unitrix::Form1::description(), &angulon::Form1::description()}) {
         QStringList paths{spec->picture};
         for (const forms::ControlSpec &c : spec->controls) paths << c.props.picture << c.props.downPicture << c.props.disabledPicture;
         paths.removeAll(QString());
