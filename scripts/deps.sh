@@ -1,7 +1,7 @@
 # Sourced by run.sh and test.sh: installs the Debian packages the project
 # needs, and nothing when they are all there already.
 
-BUILD_PACKAGES="cmake g++ ninja-build qt6-base-dev qt6-svg-dev qt6-translations-l10n
+BUILD_PACKAGES="cmake g++ ninja-build qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   fonts-liberation fonts-noto-cjk"
 TEST_PACKAGES="libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick x11-utils
   clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev lintian
