@@ -131,16 +131,6 @@ QString turn(Animation &a, forms::PictureBox &canvas, double deg, bool small, in
     return s + ", ray " + pt(a.ray.X2(), a.ray.Y2()) + (more.isEmpty() ? "" : ", then " + more);
 }
 
-// What a widget shows of a picture painted at a point over its background.
-inline QImage painted(const QWidget &widget, const forms::Picture &picture, QPointF at = {})
-{
-    QImage image(widget.size(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(widget.palette().color(QPalette::Window));
-    QPainter painter(&image);
-    picture.paint(painter, at);
-    return image;
-}
-
 // A widget as the screen shows it once pending paints are done, repainted or
 // not: grab() would paint it afresh and hide a missing repaint.
 inline QImage onScreen(QWidget &w)
