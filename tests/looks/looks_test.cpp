@@ -54,14 +54,16 @@ QImage strays(const QImage &a, const QImage &b, const QRegion &text)
     QImage out(a.size(), QImage::Format_RGB32);
     out.fill(Qt::white);
     QImage lone = out;
+    auto close = [](QRgb p, QRgb q, bool lenient) {
+        const int r = std::abs(qRed(p) - qRed(q)), g = std::abs(qGreen(p) - qGreen(q)), b = std::abs(qBlue(p) - qBlue(q));
+        return lenient ? r + g + b <= 96 : std::max({r, g, b}) <= 24;
+    };
     auto matched = [&](const QImage &from, const QImage &in, int x, int y) {
         const bool lenient = text.contains(QPoint(x, y));
         const int reach = lenient ? 2 : 1, p = from.pixel(x, y);
         for (int dy = -reach; dy <= reach; ++dy)
             for (int dx = -reach; dx <= reach; ++dx)
-                if (const int q = in.rect().contains(x + dx, y + dy) ? in.pixel(x + dx, y + dy) : ~p,
-                    r = std::abs(qRed(p) - qRed(q)), g = std::abs(qGreen(p) - qGreen(q)), b = std::abs(qBlue(p) - qBlue(q));
-                    lenient ? r + g + b <= 96 : std::max({r, g, b}) <= 24)
+                if (in.rect().contains(x + dx, y + dy) && close(p, in.pixel(x + dx, y + dy), lenient))
                     return true;
         return false;
     };
