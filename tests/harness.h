@@ -37,8 +37,7 @@ inline const QString RangeMessage = QStringLiteral("提示: 角度超出规定�
 inline int runToEnd(forms::Timer &timer, int limit = 2000)
 {
     for (int n = 1; n <= limit; ++n)
-        if (timer.tick(), !timer.isEnabled())
-            return n;
+        if (timer.tick(), !timer.isEnabled()) return n;
     return -1;
 }
 

@@ -3,8 +3,6 @@
 // a bad coordinate.
 #include "harness.h"
 
-#include <random>
-
 using testing_support::count;
 
 // A white 100 x 100 canvas with the lessons' user scale: 25 pixels a unit.
@@ -94,20 +92,4 @@ TEST_F(Canvas, DrawnAgainOnItselfOrAtANonFinitePointNothingChanges)
     box.CurrentX = NAN;
     box.Print("x");
     EXPECT_EQ(box.grab().toImage(), once);
-}
-
-// Lines along an axis take a faster way into the picture, to the same pixels.
-TEST_F(Canvas, LinesAlongAnAxisArePixelForPixelWhatTheStrokerDraws)
-{
-    std::mt19937 rng(7);
-    std::uniform_real_distribution<float> at(-2, 2);
-    QImage reference(100, 100, QImage::Format_RGB32);
-    for (int i = 0; i < 400; ++i) {
-        const float a = at(rng), b = at(rng), c = at(rng), x1 = i % 2 ? c : a, y1 = i % 2 ? a : c, x2 = i % 2 ? c : b, y2 = i % 2 ? b : c;
-        box.Cls();
-        box.Line(x1, y1, x2, y2);
-        reference.fill(Qt::white);
-        QPainter(&reference).drawLine(box.toPixel(x1, y1), box.toPixel(x2, y2));  // the default pen: black, one pixel, square caps
-        ASSERT_EQ(box.drawing(), reference) << i << ": " << a << ' ' << b << ' ' << c;
-    }
 }

@@ -30,10 +30,8 @@ QString crowded(QWidget &window)
         const QFontMetrics metrics(w->font());
         const int width = metrics.horizontalAdvance(text);
         const QRect ink(w->mapTo(&window, QPoint(button ? (w->width() - width) / 2 : 0, 0)), QSize(width, metrics.height()));
-        if (text.isEmpty() || !window.rect().intersects(ink))
-            continue;
-        if (width > (button ? w->width() - 8 : w->width()))
-            found += text + " is wider than " + w->objectName() + "; ";
+        if (text.isEmpty() || !window.rect().intersects(ink)) continue;
+        if (width > (button ? w->width() - 8 : w->width())) found += text + " is wider than " + w->objectName() + "; ";
         for (const auto &[other, its] : texts)
             if (ink.intersects(its)) found += text + " runs over " + other + "; ";
         texts.emplace_back(text, ink);
@@ -63,8 +61,7 @@ QImage strays(const QImage &a, const QImage &b, const QRegion &text)
         const int reach = lenient ? 2 : 1, p = from.pixel(x, y);
         for (int dy = -reach; dy <= reach; ++dy)
             for (int dx = -reach; dx <= reach; ++dx)
-                if (in.rect().contains(x + dx, y + dy) && close(p, in.pixel(x + dx, y + dy), lenient))
-                    return true;
+                if (in.rect().contains(x + dx, y + dy) && close(p, in.pixel(x + dx, y + dy), lenient)) return true;
         return false;
     };
     for (int pass = 0; pass < 2; ++pass)
@@ -103,8 +100,7 @@ QImage ink(const QImage &image)
 {
     QRect box;
     for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            box |= image.pixel(x, y) != image.pixel(0, 0) ? QRect(x, y, 1, 1) : QRect();
+        for (int x = 0; x < image.width(); ++x) box |= image.pixel(x, y) != image.pixel(0, 0) ? QRect(x, y, 1, 1) : QRect();
     return image.copy(box);
 }
 QImage padded(const QImage &image, QSize size)
@@ -141,8 +137,7 @@ struct Looks : testing::Test {
         ASSERT_EQ(actual.size(), expected.size()) << name.toStdString() << ": " << path.toStdString();
         const QImage off = strays(actual, expected, inkOnly ? QRegion(actual.rect()) : textOf(shown));
         const int n = testing_support::count(off, off.rect(), Qt::red, 0);
-        if (n > 0 && QDir().mkpath("pictures"))
-            actual.save("pictures/" + name + ".png"), off.save("pictures/" + name + "-strays.png");
+        if (n > 0 && QDir().mkpath("pictures")) actual.save("pictures/" + name + ".png"), off.save("pictures/" + name + "-strays.png");
         EXPECT_EQ(n, 0) << name.toStdString() << " strays from " << path.toStdString() << "; see build's tests/looks/pictures/";
     }
     // Lets the clock run until no timer is left: the ms it took.

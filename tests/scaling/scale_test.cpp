@@ -4,6 +4,8 @@
 #include "harness.h"
 #include "unitrix/form1.h"
 
+#include <QBitmap>
+
 namespace {
 
 struct Scaled : testing::Test {
@@ -41,8 +43,7 @@ TEST_F(Scaled, EdgesLieOnTheOuterTwoPixelsAndTheArrowTipsOnTheLastInnerOnes)
         {{f.center().x(), f.bottom()}, fp.color(P::Light)}, {{f.right(), f.top() + groove}, fp.color(P::Light)},
         {{f.left(), f.bottom()}, fp.color(P::Light)}};
     QString wrong;  // logical pixels not wholly of their colour
-    for (auto [p, colour] : table)
-        wrong += ink({p, QSize(1, 1)}, colour, 0) == r * r ? QString() : QString("(%1, %2) ").arg(p.x()).arg(p.y());
+    for (auto [p, colour] : table) wrong += ink({p, QSize(1, 1)}, colour, 0) == r * r ? QString() : QString("(%1, %2) ").arg(p.x()).arg(p.y());
     EXPECT_EQ(wrong, "");
     const int axis = 2 + 333 / 2;
     EXPECT_GT(ink({c.right() - 2, c.top() + axis - 1, 1, 3}), 0) << "tip of the x arrowhead";
@@ -79,8 +80,7 @@ TEST_F(Scaled, LinesAndPicturesAreDrawnAtDeviceResolution)
     const QImage title = form.window().get<QWidget>("Image17").grab().toImage();
     int differingPairs = 0;
     for (int y = 0; y < title.height(); y += 2)
-        for (int x = 0; x + 1 < title.width(); x += 2)
-            differingPairs += title.pixel(x, y) != title.pixel(x + 1, y);
+        for (int x = 0; x + 1 < title.width(); x += 2) differingPairs += title.pixel(x, y) != title.pixel(x + 1, y);
     EXPECT_GT(differingPairs, 50);
     angulon::Form1 rows;
     rows.Text2.setText("90");
@@ -106,12 +106,10 @@ TEST_F(Scaled, DottedLinesAreOnePixelOnTwoOffAndQsMarkStaysDotted)
     auto inked = [&](int x, int y) { return qGray(canvas.pixel(x, y)) < 80; };
     int row = 0;
     for (int y = int(from.y() * r) - 2 * r, most = 0, n; y <= int(from.y() * r) + 2 * r; ++y)
-        if (n = testing_support::count(canvas, {left, y, right - left, 1}, Qt::black, 240); n > most)
-            most = n, row = y;
+        if (n = testing_support::count(canvas, {left, y, right - left, 1}, Qt::black, 240); n > most) most = n, row = y;
     QStringList runs;  // ink (+) and gap (-) in device pixels, but for the first and last that the range cuts
     for (int x = left, start = left; x <= right; ++x)
-        if (x == right || inked(x, row) != inked(start, row))
-            runs << QString("%1%2").arg(inked(start, row) ? '+' : '-').arg(x - start), start = x;
+        if (x == right || inked(x, row) != inked(start, row)) runs << QString("%1%2").arg(inked(start, row) ? '+' : '-').arg(x - start), start = x;
     runs = runs.mid(1, runs.size() - 2);
     ASSERT_GT(runs.size(), 20);
     EXPECT_EQ(runs.count(QString("+%1").arg(r)) + runs.count(QString("-%1").arg(2 * r)), runs.size()) << runs.join(' ').toStdString();
@@ -155,28 +153,18 @@ TEST_P(Texts, NeverPrintOverEachOther)
     solo.setGeometry(form.Picture1.geometry());
     solo.setCanvasFont(form.Picture1.canvasFont());
     solo.Scale(-2, 2, 2, -2);
-    struct Ink { QRect box; std::vector<QPoint> dots; };
-    QHash<QString, Ink> inks;
-    auto inkOf = [&](const forms::DrawCall &c) -> const Ink & {
-        const QString key = QStringLiteral("%1 %2 %3 %4").arg(c.text).arg(c.x1).arg(c.y1).arg(c.italic);
-        if (!inks.contains(key)) {
-            solo.Cls(), solo.CurrentX = c.x1, solo.CurrentY = c.y1, solo.FontItalic = c.italic;
-            solo.Print(c.text);
-            const QImage drawn = solo.drawing();
-            const QRect near = QRect(solo.printed().back().ink.topLeft() * r, solo.printed().back().ink.size() * r).adjusted(-4 * r, -4 * r, 4 * r, 4 * r) & drawn.rect();
-            Ink ink;
-            for (int y = near.top(); y <= near.bottom(); ++y)
-                for (int x = near.left(); x <= near.right(); ++x)
-                    if (qGray(drawn.pixel(x, y)) < 128) ink.box |= QRect(x, y, 1, 1), ink.dots.emplace_back(x, y);
-            inks[key] = ink;
+    QHash<QString, QRegion> inks;  // in device pixels: all but the white of the canvas
+    auto inkOf = [&](const forms::DrawCall &c) -> const QRegion & {
+        QRegion &ink = inks[QStringLiteral("%1 %2 %3 %4").arg(c.text).arg(c.x1).arg(c.y1).arg(c.italic)];
+        if (ink.isEmpty()) {
+            solo.Cls(), solo.CurrentX = c.x1, solo.CurrentY = c.y1, solo.FontItalic = c.italic, solo.Print(c.text);
+            const QRect near = QRect(solo.printed().back().ink.topLeft() * r, solo.printed().back().ink.size() * r).adjusted(-4 * r, -4 * r, 4 * r, 4 * r) & solo.drawing().rect();
+            ink = QRegion(QBitmap::fromImage(solo.drawing().copy(near).createMaskFromColor(qRgb(255, 255, 255)))).translated(near.topLeft());
         }
-        return inks[key];
+        return ink;
     };
-    auto near = [&](const Ink &a, const Ink &b) {  // less than 2 logical pixels of clear space between them
-        const int d = 2 * r;
-        return a.box.adjusted(-d, -d, d, d).intersects(b.box) && std::ranges::any_of(a.dots, [&](QPoint p) {
-                   return std::ranges::any_of(b.dots, [&](QPoint q) { return std::abs(p.x() - q.x()) <= d && std::abs(p.y() - q.y()) <= d; });
-               });
+    auto crowd = [&](const QRegion &a, const QRegion &b) {  // less than 2 logical pixels of clear space between them
+        return std::ranges::any_of(b, [&](const QRect &k) { return a.intersects(k.adjusted(-2 * r, -2 * r, 2 * r, 2 * r)); });
     };
     const QRect inside = QRect(QPoint(), form.Picture1.drawing().size()).adjusted(3 * r, 3 * r, -3 * r, -3 * r);
     QStringList crowded;
@@ -191,11 +179,10 @@ TEST_P(Texts, NeverPrintOverEachOther)
         for (const forms::DrawCall &c : form.Picture1.recorded())
             if (c.op == forms::DrawCall::Op::Print && std::ranges::find(texts, c) == texts.end()) texts.push_back(c);
         for (size_t i = 0; i < texts.size(); ++i) {
-            if (texts[i].text.contains('(') && !inside.contains(inkOf(texts[i]).box))
+            if (texts[i].text.contains('(') && !inside.contains(inkOf(texts[i]).boundingRect()))
                 crowded << QStringLiteral("%1: %2 cut or at the edge").arg(alpha).arg(texts[i].text);
             for (size_t j = i + 1; j < texts.size(); ++j)
-                if (near(inkOf(texts[i]), inkOf(texts[j])))
-                    crowded << QStringLiteral("%1: %2 and %3").arg(alpha).arg(texts[i].text, texts[j].text);
+                if (crowd(inkOf(texts[i]), inkOf(texts[j]))) crowded << QStringLiteral("%1: %2 and %3").arg(alpha).arg(texts[i].text, texts[j].text);
         }
     }
     EXPECT_EQ(crowded.join("; "), "");

@@ -18,8 +18,7 @@ struct Lesson : testing::Test {
 
     void choose(int type, unitrix::Form1 *f = nullptr)
     {
-        for (const QString &name : {QString("Picture6"), QString("Image1%1").arg(type + 1)})
-            (f ? f : &form)->window().click(name);
+        for (const QString &name : {QString("Picture6"), QString("Image1%1").arg(type + 1)}) (f ? f : &form)->window().click(name);
     }
     static void enter(QLineEdit &entry, const QString &angle, const char *button)
     {
@@ -53,8 +52,7 @@ struct Lesson : testing::Test {
                 const QImage drawn = form.Picture1.drawing();
                 QRect ink;
                 for (int y = 0; y < drawn.height(); ++y)
-                    for (int x = 0; x < drawn.width(); ++x)
-                        ink |= qGray(drawn.pixel(x, y)) < 100 ? QRect(x, y, 1, 1) : QRect();
+                    for (int x = 0; x < drawn.width(); ++x) ink |= qGray(drawn.pixel(x, y)) < 100 ? QRect(x, y, 1, 1) : QRect();
                 const int edge = std::min(ink.left(), drawn.width() - 1 - ink.right());
                 const QPointF off = QPointF(c.x1, c.y1) - place;
                 told += ' ' + c.text + (std::hypot(off.x(), off.y()) < 1e-4                ? " at its place"
