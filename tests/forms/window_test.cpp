@@ -3,7 +3,6 @@
 #include "harness.h"
 
 #include <QDeadlineTimer>
-#include <QFontInfo>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -38,9 +37,8 @@ TEST(Events, TheMessageBoxHoldsEveryTickBackAndReadsInChinese)
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         ASSERT_TRUE(box && box->buttons().size() == 1);
         QAbstractButton *ok = box->buttons()[0];
-        // Chinese in Simplified glyph shapes, Qt's own texts too
-        EXPECT_EQ(box->windowTitle() + box->text() + ' ' + ok->text() + ' ' + QFontInfo(box->font()).family() + ' '
-                      + QCoreApplication::translate("QLineEdit", "&Undo"), "提示角度超出规定范围，请重新输入。 确定 Noto Sans CJK SC 撤消(&U)");
+        // its title, which no picture of it shows, and Qt's own texts in Chinese
+        EXPECT_EQ(box->windowTitle() + ' ' + QCoreApplication::translate("QLineEdit", "&Undo"), "提示 撤消(&U)");
         EXPECT_TRUE(box->icon() == QMessageBox::Warning && box->defaultButton() == ok && box->escapeButton() == ok);
         ok->click();
     });

@@ -164,7 +164,10 @@ TEST_F(Looks, UnitrixThroughALessonOfEachFormula)
     enter(f.Text1, "30", f.Command1);
     forms::Timer::advanceClock(400);  // P marked after 6 ticks, Q turning for 14
     look(w, "unitrix-plus-30-at-400ms");
-    EXPECT_EQ(settle(all), 860 - 400) << "6 ticks for P, 37 for Q";
+    w.click("Command2");  // a run cleared part way starts afresh
+    look(w, "unitrix-cleared");
+    enter(f.Text1, "30", f.Command1);
+    EXPECT_EQ(settle(all), 860) << "6 ticks for P, 37 for Q";
     look(w, "unitrix-plus-30");
     for (const auto &[item, alpha, name, ms] : {std::tuple("Image13", "90", "unitrix-minus-90", 320 + 320),
                                                  std::tuple("Image14", "-180", "unitrix-negative-minus-180", 640 + 640)}) {
