@@ -40,14 +40,15 @@ QString crowded(QWidget &window)
 }
 
 // Where a picture strays from another: the pixels of either that no pixel of
-// the other matches, at the same place or a pixel off, in each colour channel
-// to within 24 levels (where text is, two pixels off and somewhat lighter or
-// darker too), and that lie in a patch of such pixels, two more among their
-// eight neighbours. Another release's rasteriser, which shifts a text by a
-// pixel or two, shades the edge of a glyph or a picture differently or draws
-// a degree sign a little bigger, strays nowhere; a moved control, a changed
-// colour, a missing picture, line or character does.
-QImage strays(const QImage &a, const QImage &b, const QRegion &text)
+// the other matches at the same place, in each colour channel to within 24
+// levels (where pictures are, a pixel off too; where text is, two pixels off
+// and somewhat lighter or darker), and that lie in a patch of such pixels, two
+// more among their eight neighbours. Another release's rasteriser, which
+// shifts a text by a pixel or two, shades the edge of a glyph or a picture
+// differently or draws a degree sign a little bigger, strays nowhere; a
+// control or a line a pixel off, a changed colour, a missing picture, line or
+// character does.
+QImage strays(const QImage &a, const QImage &b, const QRegion &text, const QRegion &pictures)
 {
     QImage out(a.size(), QImage::Format_RGB32);
     out.fill(Qt::white);
@@ -58,7 +59,7 @@ QImage strays(const QImage &a, const QImage &b, const QRegion &text)
     };
     auto matched = [&](const QImage &from, const QImage &in, int x, int y) {
         const bool lenient = text.contains(QPoint(x, y));
-        const int reach = lenient ? 2 : 1, p = from.pixel(x, y);
+        const int reach = lenient ? 2 : pictures.contains(QPoint(x, y)), p = from.pixel(x, y);
         for (int dy = -reach; dy <= reach; ++dy)
             for (int dx = -reach; dx <= reach; ++dx)
                 if (in.rect().contains(x + dx, y + dy) && close(p, in.pixel(x + dx, y + dy), lenient)) return true;
@@ -93,6 +94,17 @@ QRegion textOf(QWidget &window)
         for (const auto &printed : canvas->printed())
             text += printed.ink.translated(canvas->mapTo(&window, canvas->clientArea().topLeft())).adjusted(-3, -3, 3, 3);
     return text;
+}
+
+// Where a window shows pictures: its images, picture buttons and boxes, and
+// the frame of its background picture along its edges.
+QRegion picturesOf(QWidget &window)
+{
+    QRegion pictures = QRegion(window.rect()) - window.rect().adjusted(10, 10, -10, -10);
+    for (QWidget *w : window.findChildren<QWidget *>())
+        if (auto *surface = qobject_cast<forms::Surface *>(w); w->inherits("forms::Image") || w->inherits("forms::PictureButton") || (surface && !surface->picture().isNull()))
+            pictures += QRect(w->mapTo(&window, QPoint()), w->size());
+    return pictures;
 }
 
 // The smallest part of a picture that holds all that differs from its top-left pixel.
@@ -135,7 +147,7 @@ struct Looks : testing::Test {
             actual = padded(actual, both), expected = padded(expected, both);
         }
         ASSERT_EQ(actual.size(), expected.size()) << name.toStdString() << ": " << path.toStdString();
-        const QImage off = strays(actual, expected, inkOnly ? QRegion(actual.rect()) : textOf(shown));
+        const QImage off = inkOnly ? strays(actual, expected, actual.rect(), {}) : strays(actual, expected, textOf(shown), picturesOf(shown));
         const int n = testing_support::count(off, off.rect(), Qt::red, 0);
         if (n > 0 && QDir().mkpath("pictures")) actual.save("pictures/" + name + ".png"), off.save("pictures/" + name + "-strays.png");
         EXPECT_EQ(n, 0) << name.toStdString() << " strays from " << path.toStdString() << "; see build's tests/looks/pictures/";
