@@ -2,7 +2,7 @@
 # Installs what is missing, builds, and runs every suite through ctest: unit,
 # headless window tests, and end-to-end tests in a real window under Xvfb.
 # Then the unit and headless window suites again under AddressSanitizer and
-# UBSan, and a short fuzzing run of the number conversions.
+# UBSan, random number texts and doubles included.
 set -euo pipefail
 cd "$(dirname "$0")"
 . scripts/deps.sh
@@ -26,17 +26,3 @@ cmake --build build-asan -j2
     export LSAN_OPTIONS=suppressions=$PWD/../tests/lsan.supp:print_suppressions=0
     ctest --output-on-failure -j "$(nproc)" -E '^(e2e|packaging)\.'
 )
-
-# Fuzzing, bounded; the command for a longer run is in tests/fuzz/numbers_fuzz.cpp.
-if [ ! -f build-fuzz/build.ninja ]; then
-    CXX=clang++ cmake -S tests/fuzz -B build-fuzz -G Ninja >/dev/null
-fi
-cmake --build build-fuzz -j2
-mkdir -p build-fuzz/corpus
-if ! build-fuzz/numbers_fuzz build-fuzz/corpus tests/fuzz/corpus -max_total_time=20 \
-        -artifact_prefix=build-fuzz/ -print_final_stats=1 >build-fuzz/fuzz.log 2>&1; then
-    tail -n 40 build-fuzz/fuzz.log
-    echo "numbers_fuzz failed; the input is in build-fuzz/ (crash-*), the log in build-fuzz/fuzz.log" >&2
-    exit 1
-fi
-grep -E '^(Done|stat::number_of_executed_units|stat::peak_rss_mb)' build-fuzz/fuzz.log

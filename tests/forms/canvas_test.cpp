@@ -18,18 +18,6 @@ struct Canvas : testing::Test {
     int dark() { return count(box.grab().toImage(), box.rect(), Qt::black); }
 };
 
-TEST(CanvasScale, CountsInTwipsUntilAScaleWithAnExtentAndInsideTheBorder)
-{
-    forms::PictureBox flat(nullptr, forms::Border::Flat);
-    flat.resize(104, 104);
-    EXPECT_EQ(flat.toPixel(150, 300), QPointF(11, 21));
-    flat.Scale(-2, 2, 2, -2);
-    flat.Scale(0, 0, 0, 5);  // without an extent, or not a number: ignored
-    flat.Scale(NAN, 0, 2, 5);
-    EXPECT_EQ(flat.toPixel(-2, -2), QPointF(1, 103));
-    EXPECT_EQ(flat.toPixel(1, 0.5), QPointF(77.5, 39.25));
-}
-
 // On screen what is drawn shows at once, and what Cls clears goes at once;
 // line objects outlive it.
 TEST_F(Canvas, TheScreenShowsEachCallAtOnceAndLineObjectsOutliveCls)

@@ -2,7 +2,9 @@
 #include "forms/numbers.h"
 #include "harness.h"
 
+#include <QRegularExpression>
 #include <bit>
+#include <random>
 
 using namespace forms;
 
@@ -53,6 +55,29 @@ TEST(Numbers, DecimalTextIsPlainAndReadsBackBitForBit)
 {
     EXPECT_EQ(DecimalText(210) + ' ' + DecimalText(-30.5) + ' ' + DecimalText(-inf), "210 -30.5 -Infinity");
     EXPECT_EQ(DecimalText(1e-300).size(), 302);
-    for (double x : {5e-324, -1.7976931348623157e308, 0.1, 1800.0000000000002, -2.2250738585072009e-308})  // any double: the fuzz target
+    for (double x : {5e-324, -1.7976931348623157e308, 0.1, 1800.0000000000002, -2.2250738585072009e-308})
         EXPECT_EQ(bits(Val(DecimalText(x))), bits(x)) << x;
+}
+
+// Any double (every bit pattern) and any text of digits, signs, points,
+// exponents and full-width forms, seeded; under ./test.sh's sanitizers too.
+TEST(Numbers, HoldForAnyDoubleAndAnyText)
+{
+    static const QRegularExpression readOut("^-?[0-9]+(\\.[0-9]{1,4})?$");
+    const QString alphabet = QStringLiteral(" +-.0123456789eE\u3000０１８９－．ｅa");
+    std::mt19937_64 rng(2026);
+    for (int i = 0; i < 200000; ++i) {
+        QString text;
+        for (int n = int(rng() % 30); n > 0; --n) text += alphabet[int(rng() % alphabet.size())];
+        const double typed = Val(text), x = i % 2 ? std::bit_cast<double>(rng()) : typed, y = i % 3 ? std::rint(x / 7) : 90;
+        ASSERT_FALSE(std::isnan(typed)) << text.toStdString();
+        const QString s = Format(x);
+        ASSERT_TRUE(!std::isfinite(x) || (readOut.match(s).hasMatch() && s != "-0" && (std::isinf(Val(s)) || std::fabs(Val(s) - x) <= 0.5e-4 * (1 + 1e-9) + 1e-14 * std::fabs(x))))
+            << "Format is x to four decimals, never -0: " << x << " " << s.toStdString();
+        ASSERT_TRUE(!std::isfinite(x) || bits(Val(DecimalText(x))) == bits(x)) << "DecimalText reads back bit for bit: " << x;
+        const double limit = 9223372036854775808.0, ra = std::rint(x), rb = std::rint(y);  // 2^63
+        const auto r = RoundingMod(x, y);
+        ASSERT_EQ(r.has_value(), ra >= -limit && ra < limit && rb >= -limit && rb < limit && rb != 0) << x << " mod " << y;
+        ASSERT_TRUE(!r || double(*r) == std::fmod(ra, rb)) << x << " mod " << y;
+    }
 }

@@ -48,12 +48,3 @@ TEST(Events, TheMessageBoxHoldsEveryTickBackAndReadsInChinese)
         QApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
     EXPECT_GT(ticks, 0);
 }
-
-// A description that names a control or container it lacks stops at once, naming it.
-TEST(WindowDeathTest, AControlTheDescriptionLacksAborts)
-{
-    EXPECT_DEATH(Form(WindowSpec{.controls = {{"Orphan", Kind::Label, "Nowhere"}}}), "Nowhere");
-    EXPECT_DEATH(Form(WindowSpec{}).get<QWidget>("Nowhere"), "Nowhere");
-    EXPECT_DEATH(Form(WindowSpec{}).line("Nowhere"), "Nowhere");
-    EXPECT_DEATH(Form(WindowSpec{}).click("Nowhere"), "Nowhere");
-}

