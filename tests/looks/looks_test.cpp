@@ -161,10 +161,9 @@ struct Looks : testing::Test {
         EXPECT_EQ(n, 0) << name.toStdString() << " strays from " << path.toStdString() << "; see build's tests/looks/pictures/";
     }
     // Lets the clock run until no timer is left: the ms it took.
-    static int settle(std::initializer_list<forms::Timer *> timers)
+    static int settle(std::initializer_list<forms::Timer *> timers, int ms = 0)
     {
-        int ms = 0;
-        while (std::ranges::any_of(timers, &forms::Timer::isEnabled) && ms < 100000) forms::Timer::advanceClock(20), ms += 20;
+        for (; std::ranges::any_of(timers, &forms::Timer::isEnabled) && ms < 100000; ms += 20) forms::Timer::advanceClock(20);
         return ms;
     }
     static void enter(QLineEdit &entry, const char *text, QAbstractButton &button) { entry.setText(QString::fromUtf8(text)); button.click(); }

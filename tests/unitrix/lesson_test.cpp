@@ -16,15 +16,8 @@ struct Lesson : testing::Test {
     unitrix::Form1 form;
     forms::Form &window = form.window();
 
-    void choose(int type, unitrix::Form1 *f = nullptr)
-    {
-        for (const QString &name : {QString("Picture6"), QString("Image1%1").arg(type + 1)}) (f ? f : &form)->window().click(name);
-    }
-    static void enter(QLineEdit &entry, const QString &angle, const char *button)
-    {
-        entry.setText(angle);
-        static_cast<forms::Form *>(entry.window())->click(button);
-    }
+    void choose(int type) { window.click("Picture6"), window.click(QString("Image1%1").arg(type + 1)); }
+    static void enter(QLineEdit &entry, const QString &angle, const char *button) { entry.setText(angle), static_cast<forms::Form *>(entry.window())->click(button); }
     static void ticks(int n, std::initializer_list<forms::Timer *> timers) { while (n-- > 0) std::ranges::for_each(timers, &forms::Timer::tick); }
     // P's read-outs | the angle of OQ handed over | Q's read-outs.
     QString told() const
