@@ -167,14 +167,13 @@ struct Looks : testing::Test {
         return ms;
     }
     static void enter(QLineEdit &entry, const char *text, QAbstractButton &button) { entry.setText(QString::fromUtf8(text)); button.click(); }
+    static forms::Form &shown(forms::Form &w) { return w.show(), QApplication::setActiveWindow(&w), w; }
 };
 
 TEST_F(Looks, UnitrixThroughALessonOfEachFormula)
 {
     unitrix::Form1 f;
-    forms::Form &w = f.window();
-    w.show();
-    QApplication::setActiveWindow(&w);
+    forms::Form &w = shown(f.window());
     auto all = {&f.Timer1, &f.Timer2, &f.Timer3};
     look(w, "unitrix-start");
     w.click("Picture6");
@@ -218,9 +217,7 @@ TEST_F(Looks, UnitrixThroughALessonOfEachFormula)
 TEST_F(Looks, AngulonThroughALessonOfEachRow)
 {
     angulon::Form1 f;
-    forms::Form &w = f.window();
-    w.show();
-    QApplication::setActiveWindow(&w);
+    forms::Form &w = shown(f.window());
     auto all = {&f.Timer1, &f.Timer2, &f.Timer3};
     look(w, "angulon-start");
     enter(f.Text1, "120", f.Command1);
