@@ -27,6 +27,7 @@ TEST_F(Rows, StartRowsSideBySideAndClear)
 {
     EXPECT_EQ(rays(), "0,0 1.9,0; 0,0 1.9,0; 0,0 1.9,0; stopped");
     const QString drawn = text(form.Picture1.recorded());
+    EXPECT_TRUE(drawn.endsWith("x at 1.9,-0.04 i; y at -0.15,2 i; O at -0.15,-0.04 i")) << "the letters italic";
     form.Picture1.clearRecorded();
     start(form.Beta, "120");
     start(form.Alpha, "30");
