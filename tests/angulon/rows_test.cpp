@@ -42,6 +42,8 @@ TEST_F(Rows, StartRowsSideBySideAndClear)
     window.click("Command2");
     EXPECT_EQ(window.grab().toImage(), fresh.window().grab().toImage());
     EXPECT_FALSE(running());
+    for (char name : {'a', 'b', 'c'}) start(row(form, name), "");
+    EXPECT_EQ(rays(), "0,0 1.9,0; 0,0 1.9,0; 0,0 1.9,0; stopped") << "an empty row shows its ray on the x-axis";
     for (char name : {'a', 'b', 'c'}) {
         start(row(form, name), "100");
         start(row(fresh, name), "100");
