@@ -26,7 +26,7 @@ debs=$cache/debs-$release
 mkdir -p "$cache" "$debs"
 
 if ! command -v debootstrap >/dev/null; then
-    echo "Installing debootstrap"
+    echo "Installing debootstrap" >&2
     DEBIAN_FRONTEND=noninteractive apt-get update -qq
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends debootstrap >/dev/null
 fi
@@ -55,7 +55,7 @@ trap 'exit 143' TERM
 exec 9>"$cache/.lock-$release"
 flock 9
 if [ ! -f "$base" ]; then
-    echo "Bootstrapping Debian $release ($suite, minbase) into $base; this takes a few minutes"
+    echo "Bootstrapping Debian $release ($suite, minbase) into $base; this takes a few minutes" >&2
     unshare --mount --propagation private \
         debootstrap --variant=minbase "$suite" "$tmp/base" http://deb.debian.org/debian >"$tmp/debootstrap.log" 2>&1 \
         || { tail -n 20 "$tmp/debootstrap.log" >&2; echo "debootstrap failed" >&2; exit 1; }
@@ -71,11 +71,13 @@ cp /etc/resolv.conf "$root/etc/resolv.conf"
 cp -l "$debs"/*.deb "$root/var/cache/apt/archives/" 2>/dev/null || true
 git clone -q --no-checkout "$repo" "$root/root/zentrak"
 git -C "$root/root/zentrak" checkout -q --detach "$commit"
-[ -z "$(git -C "$repo" status --porcelain --untracked-files=no)" ] || echo "Note: uncommitted changes are not in the run"
-echo "Debian $release ($suite): running '$*' on $(git -C "$repo" log -1 --format='%h %s' "$commit")"
+[ -z "$(git -C "$repo" status --porcelain --untracked-files=no)" ] || echo "Note: uncommitted changes are not in the run" >&2
+echo "Debian $release ($suite): running '$*' on $(git -C "$repo" log -1 --format='%h %s' "$commit")" >&2
 
 # PID 1 of the namespace is the inner shell: when it returns, every process
-# left in the chroot is killed and the namespace's mounts go with it.
+# left in the chroot is killed and the namespace's mounts go with it. The
+# command gets a login's environment with a UTF-8 locale (C.UTF-8 is in every
+# Debian), and stdout to itself: this script talks on stderr.
 unshare --mount --pid --fork --kill-child --propagation private env -i ROOT="$root" TERM="${TERM:-dumb}" bash -c '
     set -e
     mount -t proc proc "$ROOT/proc"
@@ -83,7 +85,7 @@ unshare --mount --pid --fork --kill-child --propagation private env -i ROOT="$ro
     mount --bind /dev "$ROOT/dev"
     mount --bind /dev/pts "$ROOT/dev/pts"
     mount -t tmpfs -o mode=1777 tmpfs "$ROOT/dev/shm"
-    chroot "$ROOT" /usr/bin/env -i HOME=/root TERM="$TERM" \
+    chroot "$ROOT" /usr/bin/env -i HOME=/root TERM="$TERM" LANG=C.UTF-8 \
         PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
         bash -c "cd /root/zentrak && $1"
 ' inner "$*" &
