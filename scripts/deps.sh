@@ -34,7 +34,7 @@ ensure_packages() {
     fi
     export DEBIAN_FRONTEND=noninteractive
     $sudo apt-get update -qq
-    local qt; qt=$(apt-cache show --no-all-versions qt6-base-dev 2>/dev/null | sed -n 's/^Version: //p' | head -1)
+    local qt; qt=$(apt-cache show --no-all-versions qt6-base-dev 2>/dev/null | sed -n 's/^Version: //p') || true
     if ! dpkg --compare-versions "${qt:-0}" ge 6.4; then
         echo "This release has no Qt 6.4 or newer in its archive (qt6-base-dev: ${qt:-none}), so zentrak cannot be built here; see README.md." >&2
         return 1
