@@ -76,8 +76,9 @@ echo "Debian $release ($suite): running '$*' on $(git -C "$repo" log -1 --format
 
 # PID 1 of the namespace is the inner shell: when it returns, every process
 # left in the chroot is killed and the namespace's mounts go with it. The
-# command gets a login's environment with a UTF-8 locale (C.UTF-8 is in every
-# Debian), and stdout to itself: this script talks on stderr.
+# command gets a login's environment, with a UTF-8 locale (C.UTF-8 is in every
+# Debian) and a runtime directory, and stdout to itself: this script talks on
+# stderr.
 unshare --mount --pid --fork --kill-child --propagation private env -i ROOT="$root" TERM="${TERM:-dumb}" bash -c '
     set -e
     mount -t proc proc "$ROOT/proc"
@@ -85,7 +86,8 @@ unshare --mount --pid --fork --kill-child --propagation private env -i ROOT="$ro
     mount --bind /dev "$ROOT/dev"
     mount --bind /dev/pts "$ROOT/dev/pts"
     mount -t tmpfs -o mode=1777 tmpfs "$ROOT/dev/shm"
-    chroot "$ROOT" /usr/bin/env -i HOME=/root TERM="$TERM" LANG=C.UTF-8 \
+    mkdir -p -m 0700 "$ROOT/run/user/0"
+    chroot "$ROOT" /usr/bin/env -i HOME=/root TERM="$TERM" LANG=C.UTF-8 XDG_RUNTIME_DIR=/run/user/0 \
         PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
         bash -c "cd /root/zentrak && $1"
 ' inner "$*" &
