@@ -37,7 +37,11 @@ child=
 cleanup() {
     local status=$?
     trap - EXIT INT TERM
-    [ -z "$child" ] || { kill "$child" 2>/dev/null; wait "$child" 2>/dev/null; } || true
+    # unshare holds back SIGTERM; killing the namespace's first process ends all inside.
+    if [ -n "$child" ]; then
+        pkill -KILL -P "$child" || true
+        wait "$child" 2>/dev/null || true
+    fi
     # Packages downloaded this time serve the next run (hard links, no copies).
     cp -nl "$root"/var/cache/apt/archives/*.deb "$debs/" 2>/dev/null || true
     # The mounts live in the namespace, never here; should one show, it must not be deleted through.
