@@ -36,7 +36,7 @@ root=$tmp/root
 child=
 cleanup() {
     local status=$?
-    trap - EXIT INT TERM
+    trap - EXIT INT TERM HUP
     # unshare holds back SIGTERM; killing the namespace's first process ends all inside.
     if [ -n "$child" ]; then
         pkill -KILL -P "$child" || true
@@ -54,6 +54,7 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT
 trap 'exit 143' TERM
+trap 'exit 129' HUP
 
 # The base, bootstrapped once; a lock keeps two first runs from racing.
 exec 9>"$cache/.lock-$release"
