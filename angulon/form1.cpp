@@ -14,7 +14,7 @@ const Look LookGamma{16711680, 0.4, 0.44, 0.36, 0.052, 3, 6, 3, true};
 } // namespace
 
 Form1::Form1()
-    : window_(form1Description()),
+    : window_(description()),
       Picture1(window_.get<forms::PictureBox>("Picture1")),
       Text1(window_.get<QLineEdit>("Text1")),
       Text2(window_.get<QLineEdit>("Text2")),

@@ -4,13 +4,13 @@
 
 #include "forms/form.h"
 
+#include <QCoreApplication>
+
 #include <QLineEdit>
 #include <QPushButton>
 #include <optional>
 
 namespace angulon {
-
-const forms::WindowSpec &form1Description();
 
 // What sets one row's demonstration apart from the others.
 struct Look {
@@ -43,7 +43,12 @@ struct Row {
 enum class Turn { Forward, Backward };
 
 class Form1 {
+    Q_DECLARE_TR_FUNCTIONS(angulon)  // the context of the window's texts
+
 public:
+    // The window description, every control of it in a row.
+    static const forms::WindowSpec &description();
+
     Form1();
     Form1(const Form1 &) = delete;
     Form1 &operator=(const Form1 &) = delete;

@@ -35,7 +35,7 @@ void Form1::start(Row &row)
     }
     AngleDeg = forms::Val(row.entry.text());
     if (std::fabs(AngleDeg) > 1800) {
-        forms::MsgBox(QStringLiteral("角度超出规定范围，请重新输入。"), 48, QStringLiteral("提示"));
+        forms::MsgBox(tr("角度超出规定范围，请重新输入。"), 48, tr("提示"));
         row.entry.setText(QString());
         row.entry.setFocus();
         return;

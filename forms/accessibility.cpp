@@ -1,6 +1,7 @@
 #include "accessibility.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMetaObject>
 #include <QWidget>
@@ -61,7 +62,7 @@ public:
         const auto captions = relations(QAccessible::Label);
         if (captions.isEmpty())
             return label()->text();
-        const QString value = label()->text().isEmpty() ? QStringLiteral("无数值") : label()->text();
+        const QString value = label()->text().isEmpty() ? QCoreApplication::translate("forms", "无数值") : label()->text();
         return captions.first().first->text(QAccessible::Name) + u' ' + value;
     }
 

@@ -22,10 +22,19 @@ void setUpApplication(QApplication &app)
     chinese.setPixelSize(13);
     QApplication::setFont(chinese, "QMessageBox");
     QApplication::setFont(chinese, "QMenu");
-    auto *translator = new QTranslator(&app);
-    if (translator->load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(translator);
+    // The windows speak the desktop's language where we have a translation
+    // for it, else their own, Chinese; Qt's own texts and the pictures that
+    // carry words (resources of that language) follow.
+    auto *ours = new QTranslator(&app);
+    QLocale language(QLocale::Chinese, QLocale::China);
+    if (ours->load(QLocale::system(), QStringLiteral("zentrak"), QStringLiteral("_"), QStringLiteral(":/i18n"))) {
+        QApplication::installTranslator(ours);
+        language = QLocale(ours->language());
+    }
+    QLocale::setDefault(language);
+    auto *qt = new QTranslator(&app);
+    if (qt->load(language, QStringLiteral("qtbase"), QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(qt);
 }
 
 } // namespace forms

@@ -5,7 +5,8 @@ class QApplication;
 
 namespace forms {
 
-// Style, fonts and Qt's own Chinese texts (text-box menus), the same on every
+// Style, fonts, the windows' language (the desktop's, where a translation of
+// ours exists, else Chinese) and Qt's own texts in it, the same on every
 // desktop a classroom may have.
 void setUpApplication(QApplication &app);
 

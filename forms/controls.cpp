@@ -21,10 +21,12 @@ void Frame::paintBorder(QPainter &painter)
     const QFontMetrics metrics(font());
     const int top = metrics.height() / 2;
     if (etched_) {
-        // A groove: a dark line with a light one just below and right of it.
-        const QRect box = rect().adjusted(0, top, -1, -1);
-        outline(painter, box.translated(1, 1), palette().color(QPalette::Light));
-        outline(painter, box, palette().color(QPalette::Mid));
+        // A groove: a sunken edge outside, a raised one inside, every corner
+        // pixel painted.
+        const QRect box = rect().adjusted(0, top, 0, 0);
+        const QColor dark = palette().color(QPalette::Mid), light = palette().color(QPalette::Light);
+        bevel(painter, box, dark, light);
+        bevel(painter, box.adjusted(1, 1, -1, -1), light, dark);
     }
     if (caption_.isEmpty())
         return;

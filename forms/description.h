@@ -77,6 +77,9 @@ struct ControlSpec {
 };
 
 struct WindowSpec {
+    // The translation context of the texts below, which are written in the
+    // windows' own language, Chinese, and marked with QT_TR_NOOP.
+    const char *context = "";
     QString caption;
     int clientWidth = 0, clientHeight = 0;  // twips
     ColorRef back;

@@ -48,7 +48,7 @@ void MsgBox(const QString &prompt, int style, const QString &title)
                                  : (style & 0x70) == 64 ? QMessageBox::Information
                                                         : QMessageBox::NoIcon;
     QMessageBox box(icon, title, prompt, QMessageBox::NoButton, QApplication::activeWindow());
-    QPushButton *ok = box.addButton(QStringLiteral("确定"), QMessageBox::AcceptRole);
+    QPushButton *ok = box.addButton(QCoreApplication::translate("forms", "确定"), QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
     box.exec();

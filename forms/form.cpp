@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <algorithm>
+#include <cstdio>
 #include <map>
 
 namespace forms {
@@ -27,10 +28,17 @@ QColor colorOr(const ColorRef &ref, const QPalette &palette, QPalette::ColorRole
 
 // The windows' own texts (captions, labels, canvas letters) are all in the
 // face they name; not looking for fallback faces saves start-up time. What a
-// pupil types may be anything, so text boxes keep the fallbacks.
+// pupil types may be anything (full-width digits, Chinese, Greek), so text
+// boxes look for fallbacks, said explicitly: a child inherits the strategy
+// of the window's font unless it sets its own.
 QFont ownText(QFont font)
 {
     font.setStyleStrategy(QFont::NoFontMerging);
+    return font;
+}
+QFont typedText(QFont font)
+{
+    font.setStyleStrategy(QFont::PreferDefault);
     return font;
 }
 
@@ -40,8 +48,12 @@ Form::Form(const WindowSpec &spec) : Surface(nullptr)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(spec.caption);
-    if (!spec.icon.isEmpty())
-        setWindowIcon(QIcon(spec.icon));
+    if (!spec.icon.isEmpty()) {
+        const QIcon icon(spec.icon);
+        if (icon.isNull())  // without Qt's SVG icon engine, for one
+            std::fprintf(stderr, "forms: cannot load window icon %s\n", qPrintable(spec.icon));
+        setWindowIcon(icon);
+    }
     setFont(ownText(toQFont(spec.font)));
     setBackColor(colorOr(spec.back, palette(), QPalette::Window));
     setPicture(Picture(spec.picture));
@@ -51,11 +63,13 @@ Form::Form(const WindowSpec &spec) : Surface(nullptr)
 
 void Form::build(const WindowSpec &spec)
 {
+    auto translated = [&](const QString &text) { return QCoreApplication::translate(spec.context, text.toUtf8().constData()); };
     std::map<int, QWidget *> byTabIndex;
     QHash<QWidget *, std::vector<std::pair<QWidget *, bool>>> stacks;  // container -> (child, windowed)
 
     for (const ControlSpec &row : spec.controls) {
         const Props &p = row.props;
+        const QString caption = translated(p.caption), name = translated(p.accessibleName);
         Surface *container = row.container.isEmpty() ? this : qobject_cast<Surface *>(controls_.value(row.container));
         if (!container)
             missing(row.container);
@@ -80,7 +94,7 @@ void Form::build(const WindowSpec &spec)
             continue;
         }
         case Kind::Frame: {
-            auto *frame = new Frame(container, p.caption, colorOr(p.fore, palette, QPalette::WindowText),
+            auto *frame = new Frame(container, caption, colorOr(p.fore, palette, QPalette::WindowText),
                                    p.border == Border::Etched);
             frame->setBackColor(colorOr(p.back, palette, QPalette::Window));
             widget = frame;
@@ -100,7 +114,7 @@ void Form::build(const WindowSpec &spec)
             break;
         }
         case Kind::Label: {
-            auto *label = new Label(p.caption, container);
+            auto *label = new Label(caption, container);
             label->setWordWrap(true);
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             label->setContentsMargins(0, 0, 0, 0);
@@ -117,6 +131,7 @@ void Form::build(const WindowSpec &spec)
         }
         case Kind::TextBox: {
             auto *box = new QLineEdit(p.caption, container);
+            box->setFont(typedText(p.font ? toQFont(*p.font) : box->font()));
             if (p.fore.isSet()) {
                 QPalette colors = box->palette();
                 colors.setColor(QPalette::Text, p.fore.resolve(palette));
@@ -126,7 +141,7 @@ void Form::build(const WindowSpec &spec)
             break;
         }
         case Kind::CommandButton: {
-            auto *button = new QPushButton(p.caption, container);
+            auto *button = new QPushButton(caption, container);
             button->setAutoDefault(true);  // Return presses the focused button
             widget = button;
             break;
@@ -137,19 +152,19 @@ void Form::build(const WindowSpec &spec)
             break;
         case Kind::Image: {
             auto *image = new Image(container);
-            image->setPicture(Picture(p.picture, p.accessibleName));
+            image->setPicture(Picture(p.picture, name));
             widget = image;
             break;
         }
         }
 
         widget->setObjectName(row.name);
-        widget->setAccessibleName(p.accessibleName);
-        widget->setAccessibleDescription(p.accessibleDescription);
+        widget->setAccessibleName(name);
+        widget->setAccessibleDescription(translated(p.accessibleDescription));
         if (p.role != QAccessible::NoRole)
             widget->setProperty("formsRole", int(p.role));
-        if (p.font)
-            widget->setFont(row.kind == Kind::TextBox ? toQFont(*p.font) : ownText(toQFont(*p.font)));
+        if (p.font && row.kind != Kind::TextBox)
+            widget->setFont(ownText(toQFont(*p.font)));
         widget->setGeometry(place);
         widget->setEnabled(p.enabled);
         widget->setVisible(p.visible);

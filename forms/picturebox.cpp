@@ -224,21 +224,20 @@ QFont PictureBox::printFont() const
     return font;
 }
 
-float PictureBox::ScaleLeft() const { return scaleWidth_ == 0 ? 0 : scaleLeft_; }
-
-float PictureBox::ScaleWidth() const
-{
-    return scaleWidth_ == 0 ? float(clientArea().width() * TwipsPerPixel) : scaleWidth_;
-}
-
-float PictureBox::PixelWidth() const { return ScaleWidth() / std::max(clientArea().width(), 1); }
-
-float PictureBox::TextWidth(const QString &text) const
+QRect PictureBox::inkOf(const QString &text, float x, float y) const
 {
     const QFontMetricsF metrics(printFont());
-    // An italic or overhanging last letter may reach past the advance.
-    const qreal pixels = std::max(metrics.horizontalAdvance(text), metrics.boundingRect(text).right());
-    return float(pixels * PixelWidth());
+    const QPointF topLeft = toPixel(x, y) - clientArea().topLeft();
+    if (!finite({x, y}) || !onRasterScale(topLeft, topLeft))
+        return {};
+    const QRectF glyphs = metrics.tightBoundingRect(text).translated(topLeft + QPointF(0, metrics.ascent()));
+    return glyphs.toAlignedRect().adjusted(-1, -1, 1, 1);
+}
+
+QPointF PictureBox::toUser(QPointF pixel) const
+{
+    toPixel(0, 0);  // works the factors out for this size and scale
+    return {mapping_.left + (pixel.x() - mapping_.x) / mapping_.kx, mapping_.top + (pixel.y() - mapping_.y) / mapping_.ky};
 }
 
 void PictureBox::Print(const QString &text)
@@ -253,16 +252,23 @@ void PictureBox::Print(const QString &text)
         p.setPen(foreColor);
         p.drawText(topLeft + QPointF(0, metrics.ascent()), text);
         drawn(QRectF(topLeft, QSizeF(metrics.horizontalAdvance(text), metrics.height())));
+        const Printed now{text, inkOf(text, CurrentX, CurrentY)};
+        if (std::ranges::none_of(printed_, [&](const Printed &p) { return p.text == now.text && p.ink == now.ink; })) {
+            if (printed_.size() == 64)  // a program that never clears keeps the latest
+                printed_.erase(printed_.begin());
+            printed_.push_back(now);
+        }
     }
     // The next Print starts a new line at the left edge.
     const double unitsPerPixel = scaleHeight_ == 0 ? TwipsPerPixel : scaleHeight_ / clientArea().height();
-    CurrentX = ScaleLeft();
+    CurrentX = scaleWidth_ == 0 ? 0 : scaleLeft_;
     CurrentY = float(CurrentY + metrics.height() * unitsPerPixel);
 }
 
 void PictureBox::Cls()
 {
     record({DrawCall::Op::Cls});
+    printed_.clear();
     QPainter &p = painter();
     p.fillRect(QRect(QPoint(0, 0), rasterClient_), backColor());
     CurrentX = CurrentY = 0;

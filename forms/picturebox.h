@@ -37,6 +37,7 @@ public:
     int DrawStyle = 0;  // 0 solid, 2 dotted
     QColor foreColor = Qt::black;
     void setCanvasFont(const QFont &font) { font_ = font; }
+    const QFont &canvasFont() const { return font_; }
 
     // (x1, y1) is the top-left, (x2, y2) the bottom-right of the drawing area.
     void Scale(float x1, float y1, float x2, float y2);
@@ -45,13 +46,20 @@ public:
     void Circle(float x, float y, float r) { circle(x, y, r, fore()); }
     void Circle(float x, float y, float r, Color color) { circle(x, y, r, color); }
     void Print(const QString &text);  // top-left at (CurrentX, CurrentY)
-    // The drawing area across, and the width of a text as Print would draw it
-    // and of one logical pixel, all in user units.
-    float ScaleLeft() const;
-    float ScaleWidth() const;
-    float TextWidth(const QString &text) const;
-    float PixelWidth() const;
     void Cls();
+
+    // Where Print at (x, y) would put the text's ink, in logical pixels of
+    // the drawing area: its glyphs' box, a pixel more each way, as the place
+    // is rounded to whole pixels when drawn.
+    QRect inkOf(const QString &text, float x, float y) const;
+    // The texts printed since the last Cls with their ink, each place once.
+    struct Printed {
+        QString text;
+        QRect ink;
+    };
+    const std::vector<Printed> &printed() const { return printed_; }
+    // A point of the widget in logical pixels, in user coordinates.
+    QPointF toUser(QPointF pixel) const;
 
     int heightTwips() const { return height() * TwipsPerPixel; }
     void setHeightTwips(int twips) { resize(width(), toPixels(twips)); }
@@ -106,6 +114,7 @@ private:
     // One painter for all the drawing of one event: opening a painter costs
     // more than a mark piece. Declared after the raster, so it ends first.
     mutable QPainter painter_;
+    std::vector<Printed> printed_;
     bool recording_ = false;
     std::vector<DrawCall> log_;
     int current_ = -1;  // the picture the arrow keys are on

@@ -1,8 +1,11 @@
 #include "pictures.h"
 
+#include <QFileInfo>
 #include <QHash>
+#include <QLocale>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <cstdio>
 #include <memory>
 
 namespace forms {
@@ -23,12 +26,22 @@ Rendered &rendered(const QString &path)
     if (it == cache.end()) {
         auto svg = std::make_shared<QSvgRenderer>(path);
         const QSize size = svg->isValid() ? svg->defaultSize() : QSize();
+        if (size.isEmpty())  // a packaging fault must not reach a classroom as a silent blank
+            std::fprintf(stderr, "forms: cannot load picture %s\n", qPrintable(path));
         it = cache.insert(path, Rendered{std::move(svg), size});
     }
     return *it;
 }
 
 } // namespace
+
+Picture::Picture(const QString &path, QString title) : path_(path), title_(std::move(title))
+{
+    const QFileInfo file(path);
+    const QString twin = file.path() + u'/' + QLocale().name().section(u'_', 0, 0) + u'/' + file.fileName();
+    if (!path.isEmpty() && QFileInfo::exists(twin))
+        path_ = twin;
+}
 
 QSize Picture::size() const
 {

@@ -13,7 +13,10 @@ namespace forms {
 class Picture {
 public:
     Picture() = default;
-    explicit Picture(QString path, QString title = {}) : path_(std::move(path)), title_(std::move(title)) {}
+    // A picture that carries words is shown in the windows' language: its twin
+    // of the same name in the folder of that language beside it, where there
+    // is one (":/unitrix/en/instructions.svg" for ":/unitrix/instructions.svg").
+    explicit Picture(const QString &path, QString title = {});
 
     bool isNull() const { return path_.isEmpty(); }
     const QString &path() const { return path_; }

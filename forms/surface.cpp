@@ -50,7 +50,10 @@ LineObject &Surface::addLine(QColor color, int width)
 
 QPointF Surface::toPixel(double x, double y) const
 {
-    return {x / TwipsPerPixel, y / TwipsPerPixel};
+    // The centre of the nearest pixel: a line covers the pixels its ends name
+    // at any scale factor, and one placed just outside a control, which is
+    // placed to the nearest pixel too, frames it evenly on every side.
+    return {std::round(x / TwipsPerPixel) + 0.5, std::round(y / TwipsPerPixel) + 0.5};
 }
 
 QRectF Surface::pixelBounds(const LineObject &line) const

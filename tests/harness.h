@@ -37,8 +37,7 @@ inline const QString RangeMessage = QStringLiteral("提示: 角度超出规定�
 inline int runToEnd(forms::Timer &timer, int limit = 2000)
 {
     for (int n = 1; n <= limit; ++n)
-        if (timer.tick(), !timer.isEnabled())
-            return n;
+        if (timer.tick(), !timer.isEnabled()) return n;
     return -1;
 }
 
@@ -129,16 +128,6 @@ QString turn(Animation &a, forms::PictureBox &canvas, double deg, bool small, in
         (arrow ? QStringLiteral(", arrow %1: %2").arg(arrow).arg(pt(a.stroke1.X2(), a.stroke1.Y2()) + ' ' + pt(a.stroke2.X2(), a.stroke2.Y2())) : "");
     EXPECT_EQ(pt(a.ray.X1(), a.ray.Y1()), "0,0") << "the ray's foot";
     return s + ", ray " + pt(a.ray.X2(), a.ray.Y2()) + (more.isEmpty() ? "" : ", then " + more);
-}
-
-// What a widget shows of a picture painted at a point over its background.
-inline QImage painted(const QWidget &widget, const forms::Picture &picture, QPointF at = {})
-{
-    QImage image(widget.size(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(widget.palette().color(QPalette::Window));
-    QPainter painter(&image);
-    picture.paint(painter, at);
-    return image;
 }
 
 // A widget as the screen shows it once pending paints are done, repainted or

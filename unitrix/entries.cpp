@@ -30,7 +30,7 @@ bool Form1::rejected(double deg, QLineEdit &entry)
 {
     if (std::fabs(deg) <= 1800)
         return false;
-    forms::MsgBox(QStringLiteral("角度超出规定范围，请重新输入。"), 48, QStringLiteral("提示"));
+    forms::MsgBox(tr("角度超出规定范围，请重新输入。"), 48, tr("提示"));
     entry.setText(QString());
     entry.setFocus();
     return true;

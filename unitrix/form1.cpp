@@ -28,7 +28,7 @@ void Figure::start(double deg, short axis, double cos, double sin)
 }
 
 Form1::Form1()
-    : window_(form1Description()),
+    : window_(description()),
       Picture1(window_.get<forms::PictureBox>("Picture1")),
       Picture2(window_.get<forms::PictureBox>("Picture2")),
       Picture3(window_.get<forms::PictureBox>("Picture3")),
@@ -105,9 +105,9 @@ void Form1::Form_Load()
 
 void Form1::captionPLabels()
 {
-    Label3.setText(QStringLiteral("以OP为终边的角的正弦:sinα="));
-    Label5.setText(QStringLiteral("以OP为终边的角的余弦:cosα="));
-    Label7.setText(QStringLiteral("以OP为终边的角的正切:tanα="));
+    Label3.setText(tr("以OP为终边的角的正弦:sinα="));
+    Label5.setText(tr("以OP为终边的角的余弦:cosα="));
+    Label7.setText(tr("以OP为终边的角的正切:tanα="));
 }
 
 // User coordinates with the origin in the centre, and the two axes ending in
@@ -179,9 +179,9 @@ void Form1::chooseFormula(short type, forms::Image &item, const QString &angle)
     Picture4.setHeightTwips(0);
     FormulaType = type;
     captionPLabels();
-    Label9.setText(QStringLiteral("以OQ为终边的角的正弦:sin(%1)=").arg(angle));
-    Label10.setText(QStringLiteral("以OQ为终边的角的余弦:cos(%1)=").arg(angle));
-    Label11.setText(QStringLiteral("以OQ为终边的角的正切:tan(%1)=").arg(angle));
+    Label9.setText(tr("以OQ为终边的角的正弦:sin(%1)=").arg(angle));
+    Label10.setText(tr("以OQ为终边的角的余弦:cos(%1)=").arg(angle));
+    Label11.setText(tr("以OQ为终边的角的正切:tan(%1)=").arg(angle));
 }
 
 } // namespace unitrix

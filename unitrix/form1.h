@@ -4,14 +4,14 @@
 
 #include "forms/form.h"
 
+#include <QCoreApplication>
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <optional>
 
 namespace unitrix {
-
-const forms::WindowSpec &form1Description();
 
 // How a figure's ray turns and what mark it leaves behind.
 struct Look {
@@ -44,7 +44,12 @@ struct Figure {
 };
 
 class Form1 {
+    Q_DECLARE_TR_FUNCTIONS(unitrix)  // the context of the window's texts
+
 public:
+    // The window description, every control of it in a row.
+    static const forms::WindowSpec &description();
+
     Form1();
     Form1(const Form1 &) = delete;
     Form1 &operator=(const Form1 &) = delete;

@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
+#include <vector>
 
 namespace unitrix {
 
@@ -44,7 +46,24 @@ std::optional<QString> tangentOf(const QLabel &sine, const QLabel &cosine)
     return Format(Val(sine.text()) / c);
 }
 
-const QString Undefined = QStringLiteral("不存在");
+
+// Moves of a text by whole pixels up to 48 away, the shortest first; of two
+// as short, the one that keeps it nearer its column, then the upper.
+const std::vector<QPoint> &nearestMoves()
+{
+    static const std::vector<QPoint> moves = [] {
+        std::vector<QPoint> all;
+        for (int dy = -48; dy <= 48; ++dy)
+            for (int dx = -48; dx <= 48; ++dx)
+                if (dx * dx + dy * dy <= 48 * 48 && (dx || dy))
+                    all.emplace_back(dx, dy);
+        std::ranges::sort(all, [](QPoint a, QPoint b) {
+            return std::tuple(QPoint::dotProduct(a, a), std::abs(a.x()), a.y(), a.x()) < std::tuple(QPoint::dotProduct(b, b), std::abs(b.x()), b.y(), b.x());
+        });
+        return all;
+    }();
+    return moves;
+}
 
 // Q's coordinates as the chosen formula writes them; none before a choice.
 QString coordinatesOfQ(short formulaType)
@@ -179,15 +198,29 @@ void Form1::Timer2_Timer()
     }
 }
 
-// A coordinate text stands whole inside the canvas: where its place would cut
-// it at an edge, it moves sideways just enough, 3 pixels clear of the edge.
+// A coordinate text stands whole inside the canvas, 3 pixels clear of its
+// edges: where its place would cut it, it moves sideways just enough. Where it
+// would then cover another text (the other point's, a tick, an axis letter),
+// it moves the least distance that leaves 2 pixels clear, but no further than
+// a text's length from its point: the texts on the canvas never move.
 void Form1::printCoordinates(const QString &text, double x, double y)
 {
-    const double margin = 3 * Picture1.PixelWidth();
-    const double left = Picture1.ScaleLeft() + margin;
-    const double right = Picture1.ScaleLeft() + Picture1.ScaleWidth() - margin - Picture1.TextWidth(text);
-    Picture1.CurrentX = float(std::max(left, std::min(x, right)));
-    Picture1.CurrentY = float(y);
+    const QRect inside = Picture1.clientArea().translated(-Picture1.clientArea().topLeft()).adjusted(3, 3, -3, -3);
+    QRect ink = Picture1.inkOf(text, float(x), float(y));
+    const int cut = std::max(inside.left() - ink.left(), 0) + std::min(inside.right() - ink.right(), 0);
+    auto free = [&](const QRect &place) {
+        return inside.contains(place) && std::ranges::none_of(Picture1.printed(), [&](const forms::PictureBox::Printed &other) {
+                   return other.text != text && place.adjusted(-2, -2, 2, 2).intersects(other.ink);
+               });
+    };
+    QPoint move(cut, 0);
+    if (!free(ink.translated(move))) {
+        const auto nearest = std::ranges::find_if(nearestMoves(), [&](QPoint by) { return free(ink.translated(move + by)); });
+        move += nearest != nearestMoves().end() ? *nearest : QPoint();
+    }
+    const QPointF place = Picture1.toUser(Picture1.toPixel(x, y) + move);
+    Picture1.CurrentX = float(place.x());
+    Picture1.CurrentY = float(place.y());
     Picture1.Print(text);
 }
 
@@ -218,7 +251,7 @@ void Form1::finishP()
     const bool listed = std::ranges::find(undefinedAt, std::fabs(alpha)) != std::end(undefinedAt);
     const auto tangent = tangentOf(Label4, Label6);
     if (listed || !tangent) {
-        Label8.setText(Undefined);
+        Label8.setText(tr("不存在"));
         QFlag = 1;
     } else {
         Label8.setText(*tangent);
@@ -252,7 +285,7 @@ void Form1::finishQ(Turn direction)
     Label12.setText(Format(std::sin(w)));
     Label13.setText(Format(std::cos(w)));
     const auto tangent = tangentOf(Label12, Label13);
-    Label14.setText(QFlag == 1 || !tangent ? Undefined : *tangent);
+    Label14.setText(QFlag == 1 || !tangent ? tr("不存在") : *tangent);
 }
 
 } // namespace unitrix

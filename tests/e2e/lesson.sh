@@ -6,36 +6,35 @@ mkdir -p "$artifacts"
 start_display
 
 unitrix() {  # 180°+α, α = 30, "确定": P and Q marked and read out, OQ's tangent last. Origin (192.5, 224.5), 83.25 px a unit.
-    local start="$artifacts/unitrix-start.png" shot="$artifacts/unitrix-lesson.png"
+    local shot="$artifacts/unitrix-lesson.png"
     start_program "$binary" Zentrak 740x559
-    shoot_probe dark 190 80 6 6 "$start" "unit circle at its top"
-    probe dark 350 228 8 12 "$start" "letter x"
-    probe blank 628 68 70 16 "$start" "read-out of sin α"
+    probes "$artifacts/unitrix-start.png" "dark 289 121 8 8 unit circle at 45°" "blank 628 68 70 16 read-out of sin α" \
+        "dark 348 231 11 11 letter x" "dark 176 58 10 10 letter y" "dark 178 228 12 14 letter O" \
+        "dark 352 218 8 6 x-axis' arrowhead" "dark 193 58 5 8 y-axis' arrowhead" "dark 336 228 10 13 tick label 1 on x" \
+        "dark 36 228 11 14 tick label -1 on x" "dark 183 69 8 12 tick label 1 on y" "dark 173 370 16 15 tick label -1 on y"
     click 476 316; click 420 338    # the drop-down button, then 180°+α
     click 92 430; type_text 30; click 188 428
     wait_for 10 shoot_probe dark 644 258 70 20 "$shot" "read-out of tan(180°+α)"
-    probe 255,0,0 310 149 11 11 "$shot" "red mark of P at 30°"
-    probe dark 261 180 7 7 "$shot" "ray OP at 30°"
-    probe 255,0,0 64 290 11 11 "$shot" "red mark of Q at 210°"
-    probe 0,255,0 116 262 9 9 "$shot" "green ray OQ at 210°"
-    probe dark 396 308 60 18 "$shot" "the chosen formula in the selection box"
+    probes "$shot" "dark 254 184 7 7 ray OP at 30°" "0,255,0 117 263 7 7 green ray OQ at 210°" "dark 396 308 60 18 the chosen formula" \
+        "255,0,0 310 149 11 11 red mark of P" "255,0,0 195 218 11 6 red arrowhead of P's arc" \
+        "255,0,0 64 290 11 11 red mark of Q" "255,0,0 170 225 11 8 red arrowhead of Q's arc"
 }
 
-# Rows started while others turn end together (coterminal angles); "清除" hides the rays, keeps the plane.
-angulon() {  # Origin (174.5, 174.5), 82.25 px a unit.
-    local shot="$artifacts/angulon-coterminal.png" cleared="$artifacts/angulon-cleared.png"
+angulon() {  # Rows started while others turn: an arc to 60°, a spiral to 480°, a clockwise arc to −120°. Origin (174.5, 174.5), 82.25 px a unit.
+    local shot="$artifacts/angulon-lesson.png"
     start_program "$binary" Rotavel 610x350
-    click 416 68; type_text 30; click 504 68      # α
-    click 416 104; type_text 390; click 504 103   # β while α turns
-    click 416 141; type_text -330; click 504 140  # γ while both turn
-    wait_for 10 shoot_probe 0,0,255 294 97 6 6 "$shot" "the three rays end at 30°, γ (turning longest) on top"
-    probe 0,255,0 186 158 5 5 "$shot" "β's spiral past one turn"
-    probe 0,0,255 195 149 5 5 "$shot" "γ's clockwise arc through 45°"
-    probe dark 188 168 5 5 "$shot" "α's arc"
-    probe 255,0,0 150 150 50 50 "$shot" "red arrowheads near O"
-    click 560 164  # 清除
-    shoot_probe blank 294 97 6 6 "$cleared" "rays hidden"
-    probe dark 330 172 8 6 "$cleared" "the x-axis' arrowhead kept"
+    click 416 68; type_text 60; click 504 68      # α
+    click 416 104; type_text 480; click 504 103   # β
+    click 416 141; type_text -120; click 504 140  # γ
+    wait_for 10 shoot_probe 0,255,0 209 148 9 9 "$shot" "β's spiral on its second lap, at 30°"
+    wait_for 5 shoot_probe 0,255,0 109 64 7 7 "$shot" "β's ray at 120°"  # now only at the end
+    probes "$shot" "dark 233 64 7 7 α's ray at 60°" "0,0,255 109 278 7 7 γ's ray at 240°" \
+        "dark 187 166 7 7 α's arc at 20°" "0,0,255 199 187 9 9 γ's clockwise arc at -30°" \
+        "255,0,0 182 160 9 7 red arrowhead of α's arc" "255,0,0 146 124 11 7 red arrowhead of β's spiral" \
+        "255,0,0 160 204 11 6 red arrowhead of γ's arc"
+    click 560 164  # 清除: the rays hidden, the marks wiped, the plane kept
+    probes "$artifacts/angulon-cleared.png" "blank 232 175 94 3 rays hidden, laid on the x-axis" "blank 209 148 9 9 β's spiral wiped" \
+        "dark 330 169 9 5 x-axis' arrowhead kept" "dark 175 11 5 7 y-axis' arrowhead kept"
 }
 
 screen_reader() {  # unitrix over the real accessibility bus, under dbus-run-session

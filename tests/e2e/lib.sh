@@ -40,4 +40,9 @@ probe() {  # MODE X Y W H FILE WHAT; MODE dark (a pixel below grey 100), blank (
                  n += mode == "dark" ? grey < 100 : mode == "blank" ? grey < 200 : far < 1600 }
         END { exit (mode == "blank") == (n > 0) }' || fail "$7: not $1 in $4x$5+$2+$3"
 }
+probes() {  # FILE PROBE...: the window captured into FILE, then each "MODE X Y W H WHAT" looked for in it. A probe's
+            # rectangle holds only the thing it names, with a pixel or two of room for another font rasteriser.
+    local p mode x y w h what; import -window "$window" "$1"
+    for p in "${@:2}"; do read -r mode x y w h what <<<"$p"; probe "$mode" "$x" "$y" "$w" "$h" "$1" "$what"; done
+}
 shoot_probe() { import -window "$window" "$6" && probe "$@"; }  # capturing the window into FILE first

@@ -3,7 +3,6 @@
 #include "harness.h"
 
 #include <QDeadlineTimer>
-#include <QFontInfo>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -38,9 +37,8 @@ TEST(Events, TheMessageBoxHoldsEveryTickBackAndReadsInChinese)
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         ASSERT_TRUE(box && box->buttons().size() == 1);
         QAbstractButton *ok = box->buttons()[0];
-        // Chinese in Simplified glyph shapes, Qt's own texts too
-        EXPECT_EQ(box->windowTitle() + box->text() + ' ' + ok->text() + ' ' + QFontInfo(box->font()).family() + ' '
-                      + QCoreApplication::translate("QLineEdit", "&Undo"), "提示角度超出规定范围，请重新输入。 确定 Noto Sans CJK SC 撤消(&U)");
+        // its title, which no picture of it shows, and Qt's own texts in Chinese
+        EXPECT_EQ(box->windowTitle() + ' ' + QCoreApplication::translate("QLineEdit", "&Undo"), "提示 撤消(&U)");
         EXPECT_TRUE(box->icon() == QMessageBox::Warning && box->defaultButton() == ok && box->escapeButton() == ok);
         ok->click();
     });
@@ -49,23 +47,6 @@ TEST(Events, TheMessageBoxHoldsEveryTickBackAndReadsInChinese)
     for (QDeadlineTimer wait(10000); ticks == 0 && !wait.hasExpired();)  // the clock ticks again
         QApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
     EXPECT_GT(ticks, 0);
-}
-
-// Windowed controls lie above the labels and images of their container, even
-// those listed after them; children of a bordered box start inside its border.
-TEST(Window, StacksWindowedControlsAboveLabelsAndImages)
-{
-    Form form(WindowSpec{.clientWidth = 1500, .clientHeight = 1500, .controls = {
-        {"Label", Kind::Label, "", 0, 0, 1500, 1500}, {"Frame", Kind::Frame, "", 0, 0, 300, 300}, {"Text", Kind::TextBox, "", 300, 0, 300, 300},
-        {"Button", Kind::CommandButton, "", 600, 0, 300, 300}, {"Exit", Kind::PictureButton, "", 900, 0, 300, 300},
-        {"Box", Kind::PictureBox, "", 0, 600, 600, 600, with().bordered(Border::Sunken).foreColor(ColorRef::fixed(255, 0, 0))},
-        {"Inner", Kind::Image, "Box", 0, 0, 300, 300}, {"Image", Kind::Image, "", 0, 0, 1500, 1500}}});
-    QStringList found;
-    for (QPoint at : {QPoint(5, 5), QPoint(25, 5), QPoint(45, 5), QPoint(65, 5), QPoint(15, 45), QPoint(30, 70)})
-        found << form.childAt(at)->objectName();
-    EXPECT_EQ(found.join(" "), "Frame Text Button Exit Inner Box");
-    EXPECT_EQ(form.get<QWidget>("Inner").geometry(), QRect(2, 2, 20, 20));
-    EXPECT_EQ(form.get<PictureBox>("Box").foreColor, QColor(Qt::red)) << "the box draws in the colour described";
 }
 
 // A description that names a control or container it lacks stops at once, naming it.

@@ -22,8 +22,7 @@ unsigned long long bits(double x) { return std::bit_cast<std::uint64_t>(x); }
 
 void require(bool holds, const char *property, double x, const QString &text)
 {
-    if (!holds)
-        qFatal("broken: %s\n  x = %.17g (bits %016llx)\n  text = \"%s\"", property, x, bits(x), qPrintable(text));
+    if (!holds) qFatal("broken: %s\n  x = %.17g (bits %016llx)\n  text = \"%s\"", property, x, bits(x), qPrintable(text));
 }
 
 void checkDouble(double x, double y)

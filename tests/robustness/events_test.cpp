@@ -91,8 +91,7 @@ void run(int seed, Window &form, std::vector<QLineEdit *> entries, QStringList s
         forms::Timer *ticked = nullptr;
         QString event;
         if (roll < 870) {  // mostly a timer that runs
-            for (int tries = 0; tries < 11 && !(ticked && ticked->isEnabled()); ++tries)
-                ticked = &watches[below(rng, watches.size())].timer;
+            for (int tries = 0; tries < 11 && !(ticked && ticked->isEnabled()); ++tries) ticked = &watches[below(rng, watches.size())].timer;
             ticked->tick();
         } else if (roll < 930) {
             enterText(*entries[below(rng, entries.size())], rng);
@@ -103,12 +102,10 @@ void run(int seed, Window &form, std::vector<QLineEdit *> entries, QStringList s
         QString broken;
         for (Watch &w : watches) broken += w.check(ticked, event == "Command2");
         for (const QString &name : window.controlNames().filter("Line"))
-            if (const auto &l = window.line(name); !std::isfinite(l.X1() + l.Y1() + l.X2() + l.Y2()))
-                broken += name + " has a non-finite end; ";
+            if (const auto &l = window.line(name); !std::isfinite(l.X1() + l.Y1() + l.X2() + l.Y2())) broken += name + " has a non-finite end; ";
         for (auto *canvas : canvases) {
             for (const forms::DrawCall &c : canvas->recorded())
-                if (!std::isfinite(c.x1 + c.y1 + c.x2 + c.y2))
-                    broken += canvas->objectName() + " drew at a non-finite point; ";
+                if (!std::isfinite(c.x1 + c.y1 + c.x2 + c.y2)) broken += canvas->objectName() + " drew at a non-finite point; ";
             canvas->clearRecorded();
         }
         if (!boxes.shown.isEmpty() && boxes.shown != QStringList{testing_support::RangeMessage})

@@ -1,0 +1,264 @@
+// Each window as a pupil sees it, held against reviewed reference pictures:
+// at start-up, during and after a lesson of every formula and every row, and
+// the range message. The timers run on the harness's clock, so a picture taken
+// 400 ms into a run shows the pace too, and a run's length is counted in it.
+//
+// ZENTRAK_UPDATE_PICTURES=1 writes the pictures taken as the new references;
+// look at every one before committing it.
+#include "angulon/form1.h"
+#include "harness.h"
+#include "unitrix/form1.h"
+
+#include <QDir>
+#include <QMessageBox>
+
+namespace {
+
+// The references of the windows' language and the device pixel ratio:
+// reference/zh/, reference/en/, reference/zh-x2/.
+QString references(int ratio)
+{
+    return QStringLiteral(REFERENCE_DIR "/") + QLocale().name().section(u'_', 0, 0) + (ratio > 1 ? QStringLiteral("-x%1").arg(ratio) : QString());
+}
+
+// The texts of labels and buttons in sight that do not fit: wider than their
+// control (a label's would wrap, out of sight) or over another such text.
+QString crowded(QWidget &window)
+{
+    QString found;
+    std::vector<std::pair<QString, QRect>> texts;
+    for (QWidget *w : window.findChildren<QWidget *>()) {
+        auto *label = qobject_cast<QLabel *>(w);
+        auto *button = qobject_cast<QPushButton *>(w);
+        const QString text = label ? label->text() : button ? button->text() : QString();
+        const QFontMetrics metrics(w->font());
+        const int width = metrics.horizontalAdvance(text);
+        const QRect ink(w->mapTo(&window, QPoint(button ? (w->width() - width) / 2 : 0, 0)), QSize(width, metrics.height()));
+        if (text.isEmpty() || !window.rect().intersects(ink)) continue;
+        if (width > (button ? w->width() - 8 : w->width())) found += text + " is wider than " + w->objectName() + "; ";
+        for (const auto &[other, its] : texts)
+            if (ink.intersects(its)) found += text + " runs over " + other + "; ";
+        texts.emplace_back(text, ink);
+    }
+    return found;
+}
+
+// Where a picture strays from another: the device pixels of either that no
+// pixel of the other matches at the same place, in each colour channel to
+// within 24 levels (where pictures are, a logical pixel off too; where text
+// is, two and somewhat lighter or darker), and that lie in a patch of such pixels, two
+// more among their eight neighbours. Another release's rasteriser, which
+// shifts a text by a pixel or two, shades the edge of a glyph or a picture
+// differently or draws a degree sign a little bigger, strays nowhere; a
+// control or a line a pixel off, a changed colour, a missing picture, line or
+// character does.
+QImage strays(const QImage &a, const QImage &b, const QRegion &text, const QRegion &pictures, int ratio)
+{
+    QImage out(a.size(), QImage::Format_RGB32);
+    out.fill(Qt::white);
+    QImage lone = out;
+    auto close = [](QRgb p, QRgb q, bool lenient) {
+        const int r = std::abs(qRed(p) - qRed(q)), g = std::abs(qGreen(p) - qGreen(q)), b = std::abs(qBlue(p) - qBlue(q));
+        return lenient ? r + g + b <= 96 : std::max({r, g, b}) <= 24;
+    };
+    auto matched = [&](const QImage &from, const QImage &in, int x, int y) {
+        const bool lenient = text.contains(QPoint(x, y));
+        const int reach = (lenient ? 2 : pictures.contains(QPoint(x, y))) * ratio, p = from.pixel(x, y);
+        for (int dy = -reach; dy <= reach; ++dy)
+            for (int dx = -reach; dx <= reach; ++dx)
+                if (in.rect().contains(x + dx, y + dy) && close(p, in.pixel(x + dx, y + dy), lenient)) return true;
+        return false;
+    };
+    for (int pass = 0; pass < 2; ++pass)
+        for (int y = 0; y < a.height(); ++y)
+            for (int x = 0; x < a.width(); ++x)
+                if (pass ? lone.pixel(x, y) != qRgb(255, 255, 255) && testing_support::count(lone, QRect(x - 1, y - 1, 3, 3) & lone.rect(), Qt::red, 0) >= 3
+                         : !matched(a, b, x, y) || !matched(b, a, x, y))
+                    (pass ? out : lone).setPixel(x, y, qRgb(255, 0, 0));
+    return out;
+}
+
+// Where a window shows text, with room for a glyph a pixel or two over: the
+// texts of its labels and buttons (not the colour around them), its entries,
+// and what its canvases print.
+QRegion textOf(QWidget &window)
+{
+    QRegion text;
+    for (QWidget *w : window.findChildren<QWidget *>()) {
+        const QRect place(w->mapTo(&window, QPoint()), w->size());
+        const QFontMetrics metrics(w->font());
+        if (auto *label = qobject_cast<QLabel *>(w))
+            text += metrics.boundingRect(place, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, label->text()).adjusted(-3, -3, 3, 3) & place;
+        else if (auto *button = qobject_cast<QPushButton *>(w))
+            text += metrics.boundingRect(place, Qt::AlignCenter, button->text()).adjusted(-3, -3, 3, 3);
+        else if (w->inherits("QLineEdit"))
+            text += place;
+    }
+    for (auto *canvas : window.findChildren<forms::PictureBox *>())
+        for (const auto &printed : canvas->printed())
+            text += printed.ink.translated(canvas->mapTo(&window, canvas->clientArea().topLeft())).adjusted(-3, -3, 3, 3);
+    return text;
+}
+
+// Where a window shows pictures: its images, picture buttons and boxes, and
+// the frame of its background picture along its edges.
+QRegion picturesOf(QWidget &window)
+{
+    QRegion pictures = QRegion(window.rect()) - window.rect().adjusted(10, 10, -10, -10);
+    for (QWidget *w : window.findChildren<QWidget *>())
+        if (auto *surface = qobject_cast<forms::Surface *>(w); w->inherits("forms::Image") || w->inherits("forms::PictureButton") || (surface && !surface->picture().isNull()))
+            pictures += QRect(w->mapTo(&window, QPoint()), w->size());
+    return pictures;
+}
+
+// The smallest part of a picture that holds all that differs from its top-left pixel.
+QImage ink(const QImage &image)
+{
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) box |= image.pixel(x, y) != image.pixel(0, 0) ? QRect(x, y, 1, 1) : QRect();
+    return image.copy(box);
+}
+QImage padded(const QImage &image, QSize size)
+{
+    QImage out(size, QImage::Format_RGB32);
+    out.fill(image.pixel(0, 0));
+    QPainter(&out).drawImage(0, 0, image);
+    return out;
+}
+
+struct Looks : testing::Test {
+    Looks() { forms::Timer::useManualClock(true); QApplication::setCursorFlashTime(0); }
+    ~Looks() override { forms::Timer::useManualClock(false); }
+
+    // The window, or the ink of a part of one, against its reference picture.
+    void look(QWidget &shown, const QString &name, bool inkOnly = false)
+    {
+        QImage actual = shown.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const int ratio = qRound(actual.devicePixelRatio());
+        const QTransform device = QTransform::fromScale(ratio, ratio);
+        actual.setDevicePixelRatio(1);  // compared pixel for pixel
+        if (inkOnly)
+            actual = ink(actual);
+        else
+            EXPECT_EQ(crowded(shown), "") << name.toStdString();
+        const QString path = references(ratio) + '/' + name + ".png";
+        if (qEnvironmentVariableIsSet("ZENTRAK_UPDATE_PICTURES")) {
+            QDir().mkpath(references(ratio));
+            ASSERT_TRUE(actual.save(path)) << path.toStdString();
+            return;
+        }
+        QImage expected = QImage(path).convertToFormat(QImage::Format_RGB32);
+        if (inkOnly) {  // another release's face may be a pixel taller or wider
+            const QSize both = actual.size().expandedTo(expected.size());
+            actual = padded(actual, both), expected = padded(expected, both);
+        }
+        ASSERT_EQ(actual.size(), expected.size()) << name.toStdString() << ": " << path.toStdString();
+        const QImage off = inkOnly ? strays(actual, expected, actual.rect(), {}, ratio)
+                                   : strays(actual, expected, device.map(textOf(shown)), device.map(picturesOf(shown)), ratio);
+        const int n = testing_support::count(off, off.rect(), Qt::red, 0);
+        if (n > 0 && QDir().mkpath("pictures")) actual.save("pictures/" + name + ".png"), off.save("pictures/" + name + "-strays.png");
+        EXPECT_EQ(n, 0) << name.toStdString() << " strays from " << path.toStdString() << "; see build's tests/looks/pictures/";
+    }
+    // Lets the clock run until no timer is left: the ms it took.
+    static int settle(std::initializer_list<forms::Timer *> timers)
+    {
+        int ms = 0;
+        while (std::ranges::any_of(timers, &forms::Timer::isEnabled) && ms < 100000) forms::Timer::advanceClock(20), ms += 20;
+        return ms;
+    }
+    static void enter(QLineEdit &entry, const char *text, QAbstractButton &button) { entry.setText(QString::fromUtf8(text)); button.click(); }
+};
+
+TEST_F(Looks, UnitrixThroughALessonOfEachFormula)
+{
+    unitrix::Form1 f;
+    forms::Form &w = f.window();
+    w.show();
+    QApplication::setActiveWindow(&w);
+    auto all = {&f.Timer1, &f.Timer2, &f.Timer3};
+    look(w, "unitrix-start");
+    w.click("Picture6");
+    look(w, "unitrix-list");
+    w.click("Image12");
+    enter(f.Text1, "30", f.Command1);
+    forms::Timer::advanceClock(400);  // P marked after 6 ticks, Q turning for 14
+    look(w, "unitrix-plus-30-at-400ms");
+    w.click("Command2");  // a run cleared part way starts afresh
+    look(w, "unitrix-cleared");
+    enter(f.Text1, "30", f.Command1);
+    EXPECT_EQ(settle(all), 860) << "6 ticks for P, 37 for Q";
+    look(w, "unitrix-plus-30");
+    for (const auto &[item, alpha, name, ms] : {std::tuple("Image13", "90", "unitrix-minus-90", 320 + 320),
+                                                 std::tuple("Image14", "-180", "unitrix-negative-minus-180", 640 + 640)}) {
+        w.click("Command2");
+        w.click("Picture6");
+        w.click(item);
+        enter(f.Text1, alpha, f.Command1);
+        EXPECT_EQ(settle(all), ms) << name;
+        look(w, name);
+    }
+    enter(f.Text3, "400", f.Command5);  // figure 3, hidden but for its blue mark
+    EXPECT_EQ(settle(all), 1400);
+    look(w, "unitrix-figure3-400");
+    w.click("Command2");
+    QTimer::singleShot(0, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        ASSERT_TRUE(box && box->buttons().size() == 1);
+        // Its text and its button; the frame around them is Qt's own style's.
+        QWidget *text = box->findChild<QLabel *>("qt_msgbox_label");
+        QAbstractButton *ok = box->buttons()[0];
+        if (box->devicePixelRatio() == 1)  // the test screen at 2 is too narrow for the text on one line
+            look(*text, "unitrix-range-message", true), look(*ok, "unitrix-range-message-button", true);
+        ok->click();
+    });
+    enter(f.Text1, "1800.5", f.Command1);
+    look(w, "unitrix-refused");
+}
+
+TEST_F(Looks, AngulonThroughALessonOfEachRow)
+{
+    angulon::Form1 f;
+    forms::Form &w = f.window();
+    w.show();
+    QApplication::setActiveWindow(&w);
+    auto all = {&f.Timer1, &f.Timer2, &f.Timer3};
+    look(w, "angulon-start");
+    enter(f.Text1, "120", f.Command1);
+    EXPECT_EQ(settle(all), 420);
+    look(w, "angulon-alpha-120");
+    enter(f.Text2, "400", f.Command4);
+    forms::Timer::advanceClock(500);
+    look(w, "angulon-beta-400-at-500ms");
+    EXPECT_EQ(settle(all), 1400 - 500);
+    look(w, "angulon-beta-400");
+    enter(f.Text3, "-1080", f.Command5);
+    EXPECT_EQ(settle(all), 3780);
+    look(w, "angulon-gamma-minus-1080");
+}
+
+// Every picture a window description names loads and draws something, and so
+// does the window icon; a picture that cannot be loaded is reported.
+TEST(Pictures, EveryOneADescriptionNamesLoadsAndDrawsSomething)
+{
+    for (const forms::WindowSpec *spec : {&unitrix::Form1::description(), &angulon::Form1::description()}) {
+        QStringList paths{spec->picture};
+        for (const forms::ControlSpec &c : spec->controls) paths << c.props.picture << c.props.downPicture << c.props.disabledPicture;
+        paths.removeAll(QString());
+        for (const QString &path : paths) {
+            QImage blank(forms::Picture(path).size().expandedTo({1, 1}), QImage::Format_ARGB32_Premultiplied);
+            blank.fill(Qt::transparent);
+            QImage drawn = blank;
+            QPainter painter(&drawn);
+            forms::Picture(path).paint(painter, {});
+            EXPECT_TRUE(painter.end() && drawn != blank) << path.toStdString();
+        }
+        EXPECT_FALSE(QIcon(spec->icon).pixmap(32).isNull()) << spec->icon.toStdString();
+    }
+    testing::internal::CaptureStderr();
+    forms::Picture(":/nowhere.svg").size();
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find("forms: cannot load picture :/nowhere.svg\n"), std::string::npos) << said;
+}
+
+} // namespace
