@@ -48,8 +48,9 @@ ensure_packages() {
 
 # Configures and builds the tree in $1; tests are built unless the extra
 # options say -DBUILD_TESTING=OFF. Configuring again is quick once cached.
+# One job a core: ninja's default of two more only crowds a shared machine.
 build_tree() {
     local dir=$1; shift
     cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON "$@" >/dev/null
-    cmake --build "$dir"
+    cmake --build "$dir" -j "$(nproc)"
 }
