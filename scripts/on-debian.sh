@@ -4,9 +4,10 @@
 #   scripts/on-debian.sh 12|13 [COMMAND...]
 # The bootstrapped base and the downloaded packages are kept in
 # /var/cache/zentrak (or $ZENTRAK_CACHE), so only the first run of a release
-# waits for debootstrap. The chroot lives in its own mount and PID namespaces:
-# its mounts and any process it leaves running end with it, and its tree is
-# removed on every exit. The exit status is the command's.
+# waits for debootstrap; remove the base's tarball to bootstrap afresh. The
+# chroot lives in its own mount and PID namespaces: its mounts and any process
+# it leaves running end with it, and its tree is removed on every exit. The
+# exit status is the command's.
 set -euo pipefail
 
 case ${1:-} in
@@ -68,7 +69,7 @@ if [ ! -f "$base" ]; then
     mv "$base.part" "$base"
     rm -rf --one-file-system "$tmp/base"
 fi
-flock -u 9
+exec 9>&-
 
 mkdir "$root"
 tar -C "$root" --numeric-owner -xpf "$base"
