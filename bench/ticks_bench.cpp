@@ -170,7 +170,7 @@ public:
             // With repetitions the median stands for the benchmark.
             const bool single = run.run_type == Run::RT_Iteration && run.repetitions <= 1;
             const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
-            if (run.error_occurred || !(single || median))
+            if (failed(run) || !(single || median))
                 continue;
             results_[run.run_name.function_name] = toNs(run.GetAdjustedCPUTime(), run.time_unit);
         }
@@ -202,6 +202,14 @@ public:
     }
 
 private:
+    // Google Benchmark 1.8 folded Run::error_occurred into Run::skipped.
+    template <class R> static bool failed(const R &run)
+    {
+        if constexpr (requires { run.skipped; })
+            return run.skipped;
+        else
+            return run.error_occurred;
+    }
     static double toNs(double value, benchmark::TimeUnit unit)
     {
         switch (unit) {

@@ -28,6 +28,9 @@ check_program() {  # PROGRAM TITLE
     local shots; shots=$(grep -o 'https://zentrak.org/screenshots/[^<]*' "$metainfo") || fail "$metainfo: no screenshot"
     for shot in $shots; do [ -f "$repo/docs/${shot##*/}" ] || fail "$metainfo: $shot has no docs/${shot##*/}"; done
     start_program "$work/prefix/bin/$program" "$2"
+    icon() { xprop -id "$window" _NET_WM_ICON | grep -q 'Icon ('; }  # may come a moment after the title on a busy machine
+    wait_for 5 icon || fail "$program's window has no icon"
+    ! grep '^forms: cannot load' "$work/stderr" >&2 || fail "$program misses a picture or its icon"
     kill "$program_pid"
 }
 
