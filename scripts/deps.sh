@@ -3,12 +3,11 @@
 
 # A name ending in "?" is installed only where the release has such a package:
 # Qt's SVG image and icon plugins came inside libqt6svg6 until Debian 13 made
-# them a package of their own. libclang-rt-dev is the runtime (sanitizers,
-# libFuzzer) of the release's own clang.
+# them a package of their own.
 BUILD_PACKAGES="cmake g++ ninja-build qt6-base-dev qt6-svg-dev qt6-svg-plugins? qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   fonts-liberation fonts-noto-cjk"
 TEST_PACKAGES="libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick x11-utils
-  clang libclang-rt-dev desktop-file-utils appstream dpkg-dev lintian
+  desktop-file-utils appstream dpkg-dev lintian
   python3-pyatspi at-spi2-core dbus-daemon"
 
 installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
