@@ -45,8 +45,8 @@ QString crowded(QWidget &window)
 
 // Where a picture strays from another: the device pixels of either that no
 // pixel of the other matches at the same place, in each colour channel to
-// within 24 levels (where pictures are, a logical pixel off too; where text
-// is, two and somewhat lighter or darker), and that lie in a patch of such pixels, two
+// within 8 levels (where pictures are, 24 and a logical pixel off too; where
+// text is, two and somewhat lighter or darker), and that lie in a patch of such pixels, two
 // more among their eight neighbours. Another release's rasteriser, which
 // shifts a text by a pixel or two, shades the edge of a glyph or a picture
 // differently or draws a degree sign a little bigger, strays nowhere; a
@@ -57,16 +57,15 @@ QImage strays(const QImage &a, const QImage &b, const QRegion &text, const QRegi
     QImage out(a.size(), QImage::Format_RGB32);
     out.fill(Qt::white);
     QImage lone = out;
-    auto close = [](QRgb p, QRgb q, bool lenient) {
+    auto close = [](QRgb p, QRgb q, int reach) {
         const int r = std::abs(qRed(p) - qRed(q)), g = std::abs(qGreen(p) - qGreen(q)), b = std::abs(qBlue(p) - qBlue(q));
-        return lenient ? r + g + b <= 96 : std::max({r, g, b}) <= 24;
+        return reach == 2 ? r + g + b <= 96 : std::max({r, g, b}) <= (reach ? 24 : 8);
     };
     auto matched = [&](const QImage &from, const QImage &in, int x, int y) {
-        const bool lenient = text.contains(QPoint(x, y));
-        const int reach = (lenient ? 2 : pictures.contains(QPoint(x, y))) * ratio, p = from.pixel(x, y);
-        for (int dy = -reach; dy <= reach; ++dy)
-            for (int dx = -reach; dx <= reach; ++dx)
-                if (in.rect().contains(x + dx, y + dy) && close(p, in.pixel(x + dx, y + dy), lenient)) return true;
+        const int reach = text.contains(QPoint(x, y)) ? 2 : pictures.contains(QPoint(x, y)), p = from.pixel(x, y);
+        for (int dy = -reach * ratio; dy <= reach * ratio; ++dy)
+            for (int dx = -reach * ratio; dx <= reach * ratio; ++dx)
+                if (in.rect().contains(x + dx, y + dy) && close(p, in.pixel(x + dx, y + dy), reach)) return true;
         return false;
     };
     for (int pass = 0; pass < 2; ++pass)
