@@ -15,7 +15,6 @@
 #include <gtest/gtest.h>
 
 inline void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
-inline void PrintTo(const QStringList &s, std::ostream *os) { PrintTo(s.join(" | "), os); }
 
 namespace testing_support {
 
