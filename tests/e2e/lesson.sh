@@ -26,11 +26,11 @@ angulon() {  # Rows started while others turn: an arc to 60°, a spiral to 480°
     click 416 68; type_text 60; click 504 68      # α
     click 416 104; type_text 480; click 504 103   # β
     click 416 141; type_text -120; click 504 140  # γ
-    wait_for 10 shoot_probe 0,255,0 209 148 9 9 "$shot" "β's spiral on its second lap, at 30°"
-    wait_for 5 shoot_probe 0,255,0 109 64 7 7 "$shot" "β's ray at 120°"  # now only at the end
-    probes "$shot" "dark 233 64 7 7 α's ray at 60°" "0,0,255 109 278 7 7 γ's ray at 240°" \
-        "dark 187 166 7 7 α's arc at 20°" "0,0,255 199 187 9 9 γ's clockwise arc at -30°" \
-        "255,0,0 182 160 9 7 red arrowhead of α's arc" "255,0,0 146 124 11 7 red arrowhead of β's spiral" \
+    # β ends last; its spiral's arrowhead stands there only at the end, where no ray sweeps the probes any more
+    wait_for 10 shoot_probe 255,0,0 146 124 11 7 "$shot" "red arrowhead of β's spiral"
+    probes "$shot" "dark 233 64 7 7 α's ray at 60°" "0,255,0 109 64 7 7 β's ray at 120°" "0,0,255 109 278 7 7 γ's ray at 240°" \
+        "dark 187 166 7 7 α's arc at 20°" "0,255,0 209 148 9 9 β's spiral on its second lap, at 30°" \
+        "0,0,255 199 187 9 9 γ's clockwise arc at -30°" "255,0,0 182 160 9 7 red arrowhead of α's arc" \
         "255,0,0 160 204 11 6 red arrowhead of γ's arc"
     click 560 164  # 清除: the rays hidden, the marks wiped, the plane kept
     probes "$artifacts/angulon-cleared.png" "blank 232 175 94 3 rays hidden, laid on the x-axis" "blank 209 148 9 9 β's spiral wiped" \
