@@ -7,6 +7,7 @@
 #include "forms/form.h"
 
 #include <QApplication>
+#include <QBitmap>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -139,6 +140,9 @@ inline QImage onScreen(QWidget &w)
 }
 
 // Pixels of a colour (give or take a few levels) in a rectangle of an image.
+// The pixels of an image that differ from its ground (a bitmap's region leaves
+// out the pixels its mask sets).
+inline QRegion inkRegion(const QImage &image, QRgb ground) { return QRegion(QBitmap::fromImage(image.createMaskFromColor(ground))); }
 inline int count(const QImage &image, const QRect &r, QColor c, int levels = 60)
 {
     int n = 0;

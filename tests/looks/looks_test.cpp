@@ -9,7 +9,6 @@
 #include "harness.h"
 #include "unitrix/form1.h"
 
-#include <QBitmap>
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
@@ -136,12 +135,8 @@ QString said(QWidget &shown)
     return lines;
 }
 
-// The smallest part of a picture that holds all that differs from its top-left
-// pixel (a bitmap region leaves out the pixels its mask sets).
-QImage ink(const QImage &image)
-{
-    return image.copy(QRegion(QBitmap::fromImage(image.createMaskFromColor(image.pixel(0, 0)))).boundingRect());
-}
+// The smallest part of a picture that holds all that differs from its top-left pixel.
+QImage ink(const QImage &image) { return image.copy(testing_support::inkRegion(image, image.pixel(0, 0)).boundingRect()); }
 QImage padded(const QImage &image, QSize size)
 {
     QImage out(size, QImage::Format_RGB32);
@@ -182,8 +177,8 @@ struct Looks : testing::Test {
         const QImage off = inkOnly ? strays(actual, expected, actual.rect(), {}, ratio)
                                    : strays(actual, expected, device.map(textOf(shown)), device.map(picturesOf(shown)), ratio);
         const int n = testing_support::count(off, off.rect(), Qt::red, 0);
-        if (n > 0 && QDir().mkpath("pictures")) actual.save("pictures/" + name + ".png"), off.save("pictures/" + name + "-strays.png");
-        EXPECT_EQ(n, 0) << name.toStdString() << " strays from " << path.toStdString() << "; see build's tests/looks/pictures/";
+        if (n > 0 && QDir().mkpath(STRAYS_DIR)) actual.save(STRAYS_DIR "/" + name + ".png"), off.save(STRAYS_DIR "/" + name + "-strays.png");
+        EXPECT_EQ(n, 0) << name.toStdString() << " strays from " << path.toStdString() << "; see " STRAYS_DIR;
     }
     // Lets the clock run until no timer is left: the ms it took.
     static int settle(std::initializer_list<forms::Timer *> timers, int ms = 0)

@@ -5,7 +5,6 @@
 #include "harness.h"
 #include "unitrix/form1.h"
 
-#include <QBitmap>
 
 namespace {
 
@@ -51,7 +50,7 @@ TEST_P(Texts, NeverPrintOverEachOther)
         if (ink.isEmpty()) {
             solo.Cls(), solo.CurrentX = c.x1, solo.CurrentY = c.y1, solo.FontItalic = c.italic, solo.Print(c.text);
             const QRect near = QRect(solo.printed().back().ink.topLeft() * r, solo.printed().back().ink.size() * r).adjusted(-4 * r, -4 * r, 4 * r, 4 * r) & solo.drawing().rect();
-            ink = QRegion(QBitmap::fromImage(solo.drawing().copy(near).createMaskFromColor(qRgb(255, 255, 255)))).translated(near.topLeft());
+            ink = testing_support::inkRegion(solo.drawing().copy(near), qRgb(255, 255, 255)).translated(near.topLeft());
         }
         return ink;
     };
