@@ -252,7 +252,7 @@ void PictureBox::Print(const QString &text)
         p.setPen(foreColor);
         p.drawText(topLeft + QPointF(0, metrics.ascent()), text);
         drawn(QRectF(topLeft, QSizeF(metrics.horizontalAdvance(text), metrics.height())));
-        const Printed now{text, inkOf(text, CurrentX, CurrentY)};
+        const Printed now{text, inkOf(text, CurrentX, CurrentY), FontItalic};
         if (std::ranges::none_of(printed_, [&](const Printed &p) { return p.text == now.text && p.ink == now.ink; })) {
             if (printed_.size() == 64)  // a program that never clears keeps the latest
                 printed_.erase(printed_.begin());

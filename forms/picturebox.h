@@ -56,6 +56,7 @@ public:
     struct Printed {
         QString text;
         QRect ink;
+        bool italic;
     };
     const std::vector<Printed> &printed() const { return printed_; }
     // A point of the widget in logical pixels, in user coordinates.

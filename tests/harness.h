@@ -87,47 +87,70 @@ inline QString text(const std::vector<forms::DrawCall> &calls)
     return out.join("; ");
 }
 
-// Runs an animation (a figure or a row) to its end as its timer would. On every
-// tick its button stays disabled, its ray stands at the angle reached so far
-// (0.1 radian a tick towards deg, or at deg at once when small), the mark grows
-// as one trace whose newest point lies in that direction, and a shown
-// arrowhead starts at that point. Tells the run: ticks, first and last mark
-// point with the mark's look, the tick the arrowhead first shows on and the
-// ends of its strokes at last, where the ray ends, and what else a tick draws.
-template <class Animation>
-QString turn(Animation &a, forms::PictureBox &canvas, double deg, bool small, int limit = 400)
+// How a figure's mark grows, as the lesson states it: nothing up to `from`
+// degrees, an arc of fixed radius up to one turn, then a spiral of radius
+// (|t| + 4) x spiral below three turns and (|t| + 6) x spiral from three on.
+// The arrowhead stands on the mark's tip once |t| passes 20 degrees on the
+// arc, a quarter turn on the first spiral and a half turn on the second: on
+// the arc its strokes reach back `back` radians to radii outer and inner, on
+// a spiral to either side of the previous point, `barb` from it.
+struct Bands {
+    QRgb colour;
+    double arc, outer, inner, back, spiral, barb;
+    double from, smallUp, smallDown;  // up to these a ray stands at its angle at once
+    bool axisDrawn;                   // the x-axis from O drawn again in black after each piece
+};
+
+// Runs an animation (a figure or a row) for deg to its end, tick by tick as its
+// timer would, and tells the first rule a tick breaks, or nothing. Each tick
+// turns the ray 0.1 radian towards deg, landing on it when less than a step is
+// left, keeps its button disabled, and draws one piece of the mark from where
+// the last ended to the point its band gives; the run ends in the tick whose
+// step reaches deg, with the ray on its angle (on the axis for a multiple of 90).
+template <class Animation> QString watch(Animation &a, forms::PictureBox &canvas, const Bands &b, double deg)
 {
-    const double target = deg * 3.14159 / 180;
-    double t = 0, x = 0, y = 0, x0 = 0, y0 = 0;
-    int ticks = 0, arrow = 0;
-    QString more, look;
-    EXPECT_EQ(ends(a.ray) + (a.ray.isVisible() && a.stroke1.isVisible() && a.stroke2.isVisible() ? "shown" : "hidden"),
-              "0,0 1.9,0; shown") << "a run starts on the x-axis, its ray and arrowhead shown";
-    while (a.timer.isEnabled() && ticks < limit) {
+    const double target = deg * (3.14159 / 180), size = std::fabs(deg), turn = target < 0 ? -1 : 1;
+    const double grows = size <= b.from ? 0 : size <= 360 ? -1 : size < 1080 ? 4 : 6;  // -1: the arc
+    const double shows = size <= 360 ? 62.8318 / 180 : size < 1080 ? 3.14159 / 2 : 3.14159;
+    const bool small = (deg > 0 && deg <= b.smallUp) || (deg < 0 && deg >= -b.smallDown);
+    auto near = [](QPointF p, QPointF q) { return std::hypot(p.x() - q.x(), p.y() - q.y()) < 2e-5; };
+    auto at = [](double r, double t) { return QPointF(r * std::cos(t), r * std::sin(t)); };
+    auto ends = [](const forms::LineObject &l) { return std::pair(QPointF(l.X1(), l.Y1()), QPointF(l.X2(), l.Y2())); };
+    double t = 0;
+    QPointF mark;
+    for (int tick = 1; tick <= 400; ++tick) {
         canvas.clearRecorded();
         a.timer.tick();
         const auto &calls = canvas.recorded();
-        SCOPED_TRACE(QStringLiteral("tick %1: %2").arg(++ticks).arg(text(calls)).toStdString());
-        EXPECT_FALSE(a.button.isEnabled());
-        if (calls.empty() || calls[0].op != forms::DrawCall::Op::Line) return "no mark piece";
-        EXPECT_EQ(pt(calls[0].x2, calls[0].y2), pt(x, y)) << "the mark is one trace";
-        x = calls[0].x1, y = calls[0].y1, look = text({calls[0]}).section(' ', 3);
-        x0 = ticks == 1 ? x : x0, y0 = ticks == 1 ? y : y0;
-        arrow = arrow ? arrow : a.stroke1.X2() != 0 || a.stroke1.Y2() != 0 ? ticks : 0;
-        EXPECT_TRUE(!arrow || pt(a.stroke1.X1(), a.stroke1.Y1()) + pt(a.stroke2.X1(), a.stroke2.Y1()) == pt(x, y) + pt(x, y))
-            << "the arrowhead's tip";
-        if (!a.timer.isEnabled()) break;
-        more = ticks == 1 ? text({calls.begin() + 1, calls.end()}) : more;
-        const double at = small ? target : t;
-        EXPECT_EQ(ends(a.ray), "0,0 " + pt(1.9 * std::cos(at), 1.9 * std::sin(at)) + "; ") << "ray";
-        EXPECT_NEAR(x * std::sin(t) - y * std::cos(t), 0, 1e-6) << "mark point off the direction";
-        t += target > 0 ? 0.1 : target < 0 ? -0.1 : 0;
-        t = std::fabs(target - t) < 0.1 ? target : t;
+        auto broken = [&](const char *rule) { return QStringLiteral("%1 deg, tick %2 at t = %3: %4; ").arg(deg).arg(tick).arg(t).arg(rule); };
+        if (calls.empty() || calls[0].op != forms::DrawCall::Op::Line) return broken("no piece of the mark");
+        const QPointF to(calls[0].x1, calls[0].y1), from(calls[0].x2, calls[0].y2), last = mark;
+        if (!near(from, mark)) return broken("the piece does not start where the last ended");
+        mark = grows ? at(grows < 0 ? b.arc : (std::fabs(t) + grows) * b.spiral, t) : mark;
+        if (!near(to, mark) || forms::toQColor(calls[0].color).rgb() != b.colour) return broken("the mark point is off its band");
+        if (b.axisDrawn && (calls.size() < 2 || text({calls[1]}).left(9) != "L 0,0 1,0")) return broken("the x-axis is not drawn again");
+        if (a.button.isEnabled()) return broken("the button is enabled");
+        const auto [tip1, end1] = ends(a.stroke1);
+        const auto [tip2, end2] = ends(a.stroke2);
+        if (grows && std::fabs(t) > shows) {
+            const double u = t - turn * b.back, width = std::hypot(end1.x() - end2.x(), end1.y() - end2.y());
+            const bool pointed = grows < 0 ? near(end1, at(b.outer, u)) && near(end2, at(b.inner, u))
+                                           : near((end1 + end2) / 2, last) && std::fabs(width - 2 * b.barb) < 2e-5;
+            if (!near(tip1, mark) || !near(tip2, mark) || !pointed) return broken("the arrowhead is not on the tip, pointing back");
+        } else if (!(tip1.isNull() && end1.isNull() && tip2.isNull() && end2.isNull())) {
+            return broken("the arrowhead shows before its time");
+        }
+        const double stood = small ? target : t;
+        t += turn * 0.1;
+        const double gap = turn * (target - t);
+        if ((gap <= 0) != !a.timer.isEnabled()) return broken(gap <= 0 ? "the run goes on" : "the run ends early");
+        const QPointF axis = QPointF(std::round(std::cos(target)), std::round(std::sin(target))) * 1.9;
+        const QPointF end = gap > 0 ? at(1.9, stood) : std::fmod(deg, 90) == 0 ? axis : at(1.9, target);
+        if (!near(ends(a.ray).first, {}) || !near(ends(a.ray).second, end)) return broken("the ray is not on its angle");
+        if (gap <= 0) return {};
+        t = gap < 0.1 ? t + turn * gap : t;
     }
-    const QString s = QStringLiteral("%1 ticks, mark %2 to %3").arg(ticks).arg(pt(x0, y0), pt(x, y) + (look.isEmpty() ? "" : ' ' + look)) +
-        (arrow ? QStringLiteral(", arrow %1: %2").arg(arrow).arg(pt(a.stroke1.X2(), a.stroke1.Y2()) + ' ' + pt(a.stroke2.X2(), a.stroke2.Y2())) : "");
-    EXPECT_EQ(pt(a.ray.X1(), a.ray.Y1()), "0,0") << "the ray's foot";
-    return s + ", ray " + pt(a.ray.X2(), a.ray.Y2()) + (more.isEmpty() ? "" : ", then " + more);
+    return QStringLiteral("%1 deg: no end; ").arg(deg);
 }
 
 // A widget as the screen shows it once pending paints are done, repainted or

@@ -24,10 +24,15 @@ angulon() {  # Rows started while others turn: an arc to 60°, a spiral to 480°
     local shot="$artifacts/angulon-lesson.png"
     start_program "$binary" Rotavel 610x350
     click 416 68; type_text 60; click 504 68      # α
-    click 416 104; type_text 480; click 504 103   # β
     click 416 141; type_text -120; click 504 140  # γ
+    click 416 104; type_text 480                  # β, timed on the wall clock from its "确定"
+    local start; start=$(date +%s%N)
+    click 504 103
     # β ends last; its spiral's arrowhead stands there only at the end, where no ray sweeps the probes any more
     wait_for 10 shoot_probe 255,0,0 146 124 11 7 "$shot" "red arrowhead of β's spiral"
+    # 84 ticks of 20 ms: 1680 ms, and no further from it than half or twice, however busy the machine
+    local ms=$((($(date +%s%N) - start) / 1000000))
+    [ "$ms" -ge 840 ] && [ "$ms" -le 3360 ] || fail "β's turn through 480° took $ms ms on the wall clock, not about 1680"
     probes "$shot" "dark 233 64 7 7 α's ray at 60°" "0,255,0 109 64 7 7 β's ray at 120°" "0,0,255 109 278 7 7 γ's ray at 240°" \
         "dark 187 166 7 7 α's arc at 20°" "0,255,0 209 148 9 9 β's spiral on its second lap, at 30°" \
         "0,0,255 199 187 9 9 γ's clockwise arc at -30°" "255,0,0 182 160 9 7 red arrowhead of α's arc" \
