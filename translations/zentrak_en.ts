@@ -179,7 +179,7 @@
     </message>
     <message>
         <source>用上下方向键选择公式，按空格或回车确认</source>
-        <translation>Pick a formula with the up and down arrow keys, then press Space or Return</translation>
+        <translation>Pick a formula with the up and down arrow keys, then press Space or Return to choose it</translation>
     </message>
     <message>
         <source>图3画布</source>
