@@ -7,7 +7,7 @@
 BUILD_PACKAGES="cmake g++ ninja-build qt6-base-dev qt6-svg-dev qt6-svg-plugins? qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   fonts-liberation fonts-noto-cjk"
 TEST_PACKAGES="libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick x11-utils
-  desktop-file-utils appstream dpkg-dev lintian
+  desktop-file-utils appstream dpkg-dev lintian hunspell hunspell-en-gb
   python3-pyatspi at-spi2-core dbus-daemon"
 
 installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }

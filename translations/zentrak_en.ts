@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>射线绕原点O从x轴正半轴旋转形成角</source>
-        <translation>A ray turns about the origin O from the positive x-axis and forms an angle</translation>
+        <translation>A ray turning about the origin O from the positive x-axis forms an angle</translation>
     </message>
     <message>
         <source>程序标题</source>
@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>黑色射线转过角α</source>
-        <translation>Turns the black ray through angle α</translation>
+        <translation>Turns the black ray through the angle α</translation>
     </message>
     <message>
         <source>清除</source>
@@ -41,15 +41,15 @@
     </message>
     <message>
         <source>结束程序</source>
-        <translation>Ends the program</translation>
+        <translation>Closes the program</translation>
     </message>
     <message>
         <source>操作说明</source>
-        <translation>How to use</translation>
+        <translation>Note on the range</translation>
     </message>
     <message>
         <source>为了便于观察，α、β、γ的取值范围限定为−1800°≤α、β、γ≤1800°</source>
-        <translation>To keep the figure easy to follow, α, β and γ are limited to −1800° ≤ α, β, γ ≤ 1800°</translation>
+        <translation>So that the turns are easy to watch, α, β and γ must lie between −1800° and 1800°.</translation>
     </message>
     <message>
         <source>Zentrak 标志</source>
@@ -69,7 +69,7 @@
     </message>
     <message>
         <source>绿色射线转过角β</source>
-        <translation>Turns the green ray through angle β</translation>
+        <translation>Turns the green ray through the angle β</translation>
     </message>
     <message>
         <source>角γ（度）</source>
@@ -81,7 +81,7 @@
     </message>
     <message>
         <source>蓝色射线转过角γ</source>
-        <translation>Turns the blue ray through angle γ</translation>
+        <translation>Turns the blue ray through the angle γ</translation>
     </message>
     <message>
         <source>角α</source>
@@ -93,7 +93,7 @@
     </message>
     <message>
         <source>角的单位</source>
-        <translation>The unit of the angle</translation>
+        <translation>Unit of the angle</translation>
     </message>
     <message>
         <source>角β</source>
@@ -105,11 +105,11 @@
     </message>
     <message>
         <source>角度超出规定范围，请重新输入。</source>
-        <translation>The angle is out of range. Please enter it again.</translation>
+        <translation>The angle must lie between −1800° and 1800°. Please enter it again.</translation>
     </message>
     <message>
         <source>提示</source>
-        <translation>Note</translation>
+        <translation>Angle out of range</translation>
     </message>
 </context>
 <context>
@@ -127,35 +127,35 @@
     <name>unitrix</name>
     <message>
         <source>角度超出规定范围，请重新输入。</source>
-        <translation>The angle is out of range. Please enter it again.</translation>
+        <translation>The angle must lie between −1800° and 1800°. Please enter it again.</translation>
     </message>
     <message>
         <source>提示</source>
-        <translation>Note</translation>
+        <translation>Angle out of range</translation>
     </message>
     <message>
         <source>以OP为终边的角的正弦:sinα=</source>
-        <translation>sin of OP&apos;s angle: sinα=</translation>
+        <translation>Terminal side OP: sin α =</translation>
     </message>
     <message>
         <source>以OP为终边的角的余弦:cosα=</source>
-        <translation>cos of OP&apos;s angle: cosα=</translation>
+        <translation>Terminal side OP: cos α =</translation>
     </message>
     <message>
         <source>以OP为终边的角的正切:tanα=</source>
-        <translation>tan of OP&apos;s angle: tanα=</translation>
+        <translation>Terminal side OP: tan α =</translation>
     </message>
     <message>
         <source>以OQ为终边的角的正弦:sin(%1)=</source>
-        <translation>sin of OQ&apos;s angle: sin(%1)=</translation>
+        <translation>Terminal side OQ: sin(%1) =</translation>
     </message>
     <message>
         <source>以OQ为终边的角的余弦:cos(%1)=</source>
-        <translation>cos of OQ&apos;s angle: cos(%1)=</translation>
+        <translation>Terminal side OQ: cos(%1) =</translation>
     </message>
     <message>
         <source>以OQ为终边的角的正切:tan(%1)=</source>
-        <translation>tan of OQ&apos;s angle: tan(%1)=</translation>
+        <translation>Terminal side OQ: tan(%1) =</translation>
     </message>
     <message>
         <source>展开公式列表</source>
@@ -163,7 +163,7 @@
     </message>
     <message>
         <source>打开诱导公式类型的下拉列表</source>
-        <translation>Opens the drop-down list of the reduction formulas</translation>
+        <translation>Opens the drop-down list of reduction formulas</translation>
     </message>
     <message>
         <source>所选公式</source>
@@ -171,7 +171,7 @@
     </message>
     <message>
         <source>当前选择的诱导公式类型</source>
-        <translation>The reduction formula chosen now</translation>
+        <translation>The reduction formula currently chosen</translation>
     </message>
     <message>
         <source>公式列表</source>
@@ -179,7 +179,7 @@
     </message>
     <message>
         <source>用上下方向键选择公式，按空格或回车确认</source>
-        <translation>Up and down arrows pick a formula; Space or Return chooses it</translation>
+        <translation>Pick a formula with the up and down arrow keys, then press Space or Return to choose it</translation>
     </message>
     <message>
         <source>图3画布</source>
@@ -187,7 +187,7 @@
     </message>
     <message>
         <source>图3的坐标系</source>
-        <translation>The axes of figure 3</translation>
+        <translation>Axes of Figure 3</translation>
     </message>
     <message>
         <source>图2画布</source>
@@ -195,7 +195,7 @@
     </message>
     <message>
         <source>图2的坐标系</source>
-        <translation>The axes of figure 2</translation>
+        <translation>Axes of Figure 2</translation>
     </message>
     <message>
         <source>退出</source>
@@ -203,7 +203,7 @@
     </message>
     <message>
         <source>结束程序</source>
-        <translation>Ends the program</translation>
+        <translation>Closes the program</translation>
     </message>
     <message>
         <source>清除</source>
@@ -219,7 +219,7 @@
     </message>
     <message>
         <source>射线OP转到角α，再作出点Q</source>
-        <translation>Turns ray OP to angle α, then constructs point Q</translation>
+        <translation>Turns the ray OP to α, then draws the point Q</translation>
     </message>
     <message>
         <source>角α（度）</source>
@@ -227,7 +227,7 @@
     </message>
     <message>
         <source>输入要验证的角α，范围−1800到1800度</source>
-        <translation>Type the angle α to check, from −1800 to 1800 degrees</translation>
+        <translation>Type the angle α to check, between −1800° and 1800°</translation>
     </message>
     <message>
         <source>单位圆</source>
@@ -235,15 +235,15 @@
     </message>
     <message>
         <source>角α的终边OP与诱导公式中的角的终边OQ</source>
-        <translation>The terminal side OP of angle α and the terminal side OQ of the formula&apos;s angle</translation>
+        <translation>The terminal side OP of α and the terminal side OQ of the formula’s angle</translation>
     </message>
     <message>
         <source>图2</source>
-        <translation>Fig. 2</translation>
+        <translation>Figure 2</translation>
     </message>
     <message>
         <source>图3</source>
-        <translation>Fig. 3</translation>
+        <translation>Figure 3</translation>
     </message>
     <message>
         <source>程序标题</source>
@@ -255,7 +255,7 @@
     </message>
     <message>
         <source>1. 在选择框中选择要验证的公式类型；2. 在文本框中输入要验证的角α，单击“确定”按钮；3. 观察并总结两个角的正弦、余弦、正切之间的关系。</source>
-        <translation>1. Choose the formula to check in the selection box. 2. Type the angle α to check in the text box and click “OK”. 3. Watch how the sines, cosines and tangents of the two angles relate, and sum it up.</translation>
+        <translation>1. Choose the type of formula to check from the drop-down list. 2. Type the angle α in the text box and click OK. 3. Watch and sum up how the two angles’ sin, cos and tan relate.</translation>
     </message>
     <message>
         <source>角α</source>
@@ -267,27 +267,27 @@
     </message>
     <message>
         <source>角的单位</source>
-        <translation>The unit of the angle</translation>
+        <translation>Unit of the angle</translation>
     </message>
     <message>
         <source>图2的角（度）</source>
-        <translation>Figure 2&apos;s angle (degrees)</translation>
+        <translation>Angle of Figure 2 (degrees)</translation>
     </message>
     <message>
         <source>OQ所在的角</source>
-        <translation>The angle of OQ</translation>
+        <translation>The angle with terminal side OQ</translation>
     </message>
     <message>
         <source>图2：射线OQ转到它的角</source>
-        <translation>Figure 2: turns ray OQ to its angle</translation>
+        <translation>Figure 2: turns the ray OQ to its angle</translation>
     </message>
     <message>
         <source>图3的角（度）</source>
-        <translation>Figure 3&apos;s angle (degrees)</translation>
+        <translation>Angle of Figure 3 (degrees)</translation>
     </message>
     <message>
         <source>图3要转到的角</source>
-        <translation>The angle figure 3 turns to</translation>
+        <translation>The angle Figure 3 turns to</translation>
     </message>
     <message>
         <source>图3：蓝色射线转到输入的角</source>
@@ -295,31 +295,31 @@
     </message>
     <message>
         <source>以OP为终边的角的正弦</source>
-        <translation>sin of OP&apos;s angle</translation>
+        <translation>Terminal side OP: sine</translation>
     </message>
     <message>
         <source>以OP为终边的角的余弦</source>
-        <translation>cos of OP&apos;s angle</translation>
+        <translation>Terminal side OP: cosine</translation>
     </message>
     <message>
         <source>以OP为终边的角的正切</source>
-        <translation>tan of OP&apos;s angle</translation>
+        <translation>Terminal side OP: tangent</translation>
     </message>
     <message>
         <source>以OQ为终边的角的正弦</source>
-        <translation>sin of OQ&apos;s angle</translation>
+        <translation>Terminal side OQ: sine</translation>
     </message>
     <message>
         <source>以OQ为终边的角的余弦</source>
-        <translation>cos of OQ&apos;s angle</translation>
+        <translation>Terminal side OQ: cosine</translation>
     </message>
     <message>
         <source>以OQ为终边的角的正切</source>
-        <translation>tan of OQ&apos;s angle</translation>
+        <translation>Terminal side OQ: tangent</translation>
     </message>
     <message>
         <source>选择公式类型</source>
-        <translation>Formula</translation>
+        <translation>Choose one</translation>
     </message>
     <message>
         <source>未选择公式</source>
@@ -343,11 +343,11 @@
     </message>
     <message>
         <source>停止图2</source>
-        <translation>Stops figure 2</translation>
+        <translation>Stops Figure 2</translation>
     </message>
     <message>
         <source>停止图3</source>
-        <translation>Stops figure 3</translation>
+        <translation>Stops Figure 3</translation>
     </message>
     <message>
         <source>不存在</source>
