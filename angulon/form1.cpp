@@ -6,10 +6,15 @@ namespace angulon {
 
 namespace {
 
-// Mark colour, arc radius, stroke radii, spiral factor, arc from, small angles, axis repair.
-const Look LookAlpha{0, 0.2, 0.24, 0.16, 0.048, 6, 6, 6, false};
-const Look LookBeta{65280, 0.3, 0.34, 0.26, 0.05, 3, 3, 3, true};
-const Look LookGamma{16711680, 0.4, 0.44, 0.36, 0.052, 3, 6, 3, true};
+const QColor Black(0, 0, 0), Green(0, 255, 0), Blue(0, 0, 255);
+using lesson::AxisOver;
+
+// The rows' turning rays: the mark's colour; where the arc starts and how small an angle stands at once
+// either way, in degrees; the arc's radius and its arrowhead's; the spirals'; the x-axis over each piece.
+//                                 mark  from small    arc  outer inner back  spiral barb  axis
+const lesson::Figure FigureAlpha{Black,  6, 6, 6,      0.2, 0.24, 0.16, 0.4,  0.048, 0.04, AxisOver::None};
+const lesson::Figure FigureBeta{Green,   3, 3, 3,      0.3, 0.34, 0.26, 0.4,  0.05,  0.04, AxisOver::ForeColour};
+const lesson::Figure FigureGamma{Blue,   3, 6, 3,      0.4, 0.44, 0.36, 0.4,  0.052, 0.04, AxisOver::ForeColour};
 
 } // namespace
 
@@ -36,9 +41,9 @@ Form1::Form1()
       Timer1(window_.timer("Timer1")),
       Timer2(window_.timer("Timer2")),
       Timer3(window_.timer("Timer3")),
-      Alpha{LookAlpha, Command1, Text1, Line1, Line2, Line3, Timer1},
-      Beta{LookBeta, Command4, Text2, Line6, Line4, Line5, Timer2},
-      Gamma{LookGamma, Command5, Text3, Line9, Line7, Line8, Timer3}
+      Alpha{{FigureAlpha, Picture1, Line1, Line2, Line3, Command1, Timer1}, Text1},
+      Beta{{FigureBeta, Picture1, Line6, Line4, Line5, Command4, Timer2}, Text2},
+      Gamma{{FigureGamma, Picture1, Line9, Line7, Line8, Command5, Timer3}, Text3}
 {
     window_.onClick("Command1", [this] { Command1_Click(); });
     window_.onClick("Command2", [this] { Command2_Click(); });
@@ -72,8 +77,8 @@ void Form1::drawPlane()
     Picture1.Scale(-2, 2, 2, -2);
     Picture1.Line(-2, 0, 2, 0);
     Picture1.Line(0, -2, 0, 2);
-    for (ArrowStep = 0; ArrowStep <= 0.04; ArrowStep = ArrowStep + 0.01) {
-        const double tip = 1.94 + ArrowStep;
+    for (double step = 0; step <= 0.04; step = step + 0.01) {
+        const double tip = 1.94 + step;
         Picture1.Line(1.92, 0.04, tip, 0);
         Picture1.Line(1.92, -0.035, tip, 0);
         Picture1.Line(0.035, 1.92, 0, tip);

@@ -1,26 +1,12 @@
-// The three rows' "确定", the clear button and the exit button.
+// The three rows' "确定" and their timers, the clear button and the exit button.
 #include "form1.h"
 
-#include "forms/events.h"
-#include "forms/numbers.h"
+#include "forms/msgbox.h"
+#include "lesson/numbers.h"
 
 #include <cmath>
 
 namespace angulon {
-
-namespace {
-
-// 1: a multiple of 180 (on the x-axis), 2: an odd multiple of 90 (on the
-// y-axis), 0: neither; within half a degree counts, as the remainder rounds.
-short axisClass(double deg)
-{
-    if (forms::RoundingMod(deg, 90) != 0)
-        return 0;
-    const double q = deg / 90;
-    return forms::RoundingMod(q, 2) == 0 ? 1 : 2;
-}
-
-} // namespace
 
 void Form1::Command1_Click() { start(Alpha); }
 void Form1::Command4_Click() { start(Beta); }
@@ -33,14 +19,11 @@ void Form1::start(Row &row)
         row.timer.setEnabled(false);
         return;
     }
-    AngleDeg = forms::Val(row.entry.text());
-    if (std::fabs(AngleDeg) > 1800) {
-        forms::MsgBox(tr("角度超出规定范围，请重新输入。"), 48, tr("提示"));
-        row.entry.setText(QString());
-        row.entry.setFocus();
+    const double AngleDeg = lesson::Val(row.entry.text());
+    if (!lesson::inRange(AngleDeg)) {
+        forms::refuse(row.entry, lesson::rangeMessage(), lesson::rangeTitle());
         return;
     }
-    AxisCase = axisClass(AngleDeg);
     row.stroke1.collapse();
     row.stroke2.collapse();
     if (&row == &Alpha)  // only the α row redraws the plane, over the marks
@@ -50,9 +33,7 @@ void Form1::start(Row &row)
     row.stroke2.setVisible(true);
     // The row keeps its own angle and class: another row's entry cannot
     // steer this ray.
-    row.targetDeg = AngleDeg;
-    row.axisCase = AxisCase;
-    row.timer.setEnabled(true);
+    row.start(AngleDeg, lesson::axisClass(AngleDeg));
 }
 
 void Form1::Command2_Click()
@@ -64,11 +45,10 @@ void Form1::Command2_Click()
     Line6.setVisible(false);
     Line9.setVisible(false);
     for (Row *row : {&Alpha, &Beta, &Gamma}) {
-        row->timer.setEnabled(false);
+        row->stop();  // a stopped run starts afresh from the x-axis
         row->entry.setText(QString());
         row->stroke1.collapse();
         row->stroke2.collapse();
-        row->rest();  // a stopped run starts afresh from the x-axis
     }
     Picture1.Cls();
     drawPlane();
@@ -76,5 +56,9 @@ void Form1::Command2_Click()
 }
 
 void Form1::Command3_Click() { window_.End(); }
+
+void Form1::Timer1_Timer() { Alpha.tick(); }
+void Form1::Timer2_Timer() { Beta.tick(); }
+void Form1::Timer3_Timer() { Gamma.tick(); }
 
 } // namespace angulon

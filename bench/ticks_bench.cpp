@@ -6,7 +6,8 @@
 
 #include "forms/application.h"
 #include "forms/events.h"
-#include "forms/numbers.h"
+#include "forms/msgbox.h"
+#include "lesson/numbers.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
@@ -82,20 +83,23 @@ void UnitrixP(benchmark::State &state, double deg)
     unitrix::Form1 form;
     ticks(state, form.Timer1, [&] {
         form.window().click("Command2");
-        form.Text1.setText(forms::DecimalText(deg));
+        form.Text1.setText(lesson::DecimalText(deg));
         form.window().click("Command1");
     });
 }
 
-// Q starts as the hand-over starts it, by figure 2's "确定" with the angle of OQ set.
+// Q starts as a lesson starts it: at the end of P's run under −α with α = −deg.
 void UnitrixQ(benchmark::State &state, double deg)
 {
     unitrix::Form1 form;
+    form.window().click("Picture6");
+    form.window().click("Image14");
     ticks(state, form.Timer2, [&] {
         form.window().click("Command2");
-        form.BetaDeg = deg;
-        form.Text2.setText(forms::DecimalText(deg));
-        form.window().click("Command4");
+        form.Text1.setText(lesson::DecimalText(-deg));
+        form.window().click("Command1");
+        while (form.Timer1.isEnabled())
+            form.Timer1.tick();
     });
 }
 
@@ -104,7 +108,7 @@ void UnitrixThird(benchmark::State &state, double deg)
     unitrix::Form1 form;
     ticks(state, form.Timer3, [&] {
         form.window().click("Command2");
-        form.Text3.setText(forms::DecimalText(deg));
+        form.Text3.setText(lesson::DecimalText(deg));
         form.window().click("Command5");
     });
 }
@@ -114,11 +118,11 @@ void UnitrixThird(benchmark::State &state, double deg)
 void AngulonRow(benchmark::State &state, char row, double deg)
 {
     angulon::Form1 form;
-    angulon::Row &r = row == 'a' ? form.Alpha : row == 'b' ? form.Beta : form.Gamma;
+    angulon::Form1::Row &r = row == 'a' ? form.Alpha : row == 'b' ? form.Beta : form.Gamma;
     const char *button = row == 'a' ? "Command1" : row == 'b' ? "Command4" : "Command5";
     ticks(state, r.timer, [&] {
         form.window().click("Command2");
-        r.entry.setText(forms::DecimalText(deg));
+        r.entry.setText(lesson::DecimalText(deg));
         form.window().click(button);
     });
 }
@@ -131,7 +135,7 @@ void Lesson(benchmark::State &state, double alpha)
 {
     unitrix::Form1 form;
     int boxes = 0;
-    forms::setMsgBoxHook([&](const QString &, int, const QString &) { ++boxes; });
+    forms::setMsgBoxHook([&](const QString &, forms::MsgBoxStyle, const QString &) { ++boxes; });
     int pTicks = 0, qTicks = 0;
     for (auto _ : state) {
         state.PauseTiming();
@@ -140,7 +144,7 @@ void Lesson(benchmark::State &state, double alpha)
         state.ResumeTiming();
         form.window().click("Picture6");
         form.window().click("Image12");
-        form.Text1.setText(forms::DecimalText(alpha));
+        form.Text1.setText(lesson::DecimalText(alpha));
         form.window().click("Command1");
         for (; form.Timer1.isEnabled(); ++pTicks)
             form.Timer1.tick();

@@ -12,6 +12,7 @@ using Color = std::uint32_t;  // 0x00BBGGRR
 
 constexpr Color RGB(int r, int g, int b) { return Color(r) | Color(g) << 8 | Color(b) << 16; }
 inline QColor toQColor(Color c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+inline Color toColor(const QColor &c) { return RGB(c.red(), c.green(), c.blue()); }
 
 // A colour of a window description: unset, a fixed RGB, or a palette role
 // ("the system window colour") resolved when the control is built.

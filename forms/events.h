@@ -3,7 +3,6 @@
 // box it opened) is still running.
 #pragma once
 
-#include <QString>
 #include <functional>
 
 namespace forms {
@@ -13,12 +12,5 @@ bool deliver(const std::function<void()> &handler);
 bool handlerRunning();
 // Runs once the event being handled is over (a canvas ends its painting then).
 void whenEventEnds(std::function<void()> work);
-
-// MsgBox(prompt, style, title). Style 48: exclamation icon, one button "确定"
-// (in the windows' language).
-// Tests install a hook that records the call and returns at once.
-using MsgBoxHook = std::function<void(const QString &prompt, int style, const QString &title)>;
-void setMsgBoxHook(MsgBoxHook hook);
-void MsgBox(const QString &prompt, int style, const QString &title);
 
 } // namespace forms

@@ -45,8 +45,6 @@ public:
     void End();
     bool hasEnded() const { return ended_; }
 
-    // The controls that take the focus, in tab order.
-    const QList<QWidget *> &tabOrder() const { return tabOrder_; }
     QStringList controlNames() const { return controls_.keys() + lines_.keys(); }
 
 protected:

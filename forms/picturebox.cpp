@@ -16,36 +16,6 @@ namespace forms {
 
 namespace {
 
-bool finite(std::initializer_list<float> values)
-{
-    for (float v : values)
-        if (!std::isfinite(v))
-            return false;
-    return true;
-}
-
-// Far outside any canvas; keeps a corrupted value from the rasterizer.
-bool onRasterScale(QPointF a, QPointF b)
-{
-    constexpr double limit = 1e6;
-    return std::fabs(a.x()) < limit && std::fabs(a.y()) < limit && std::fabs(b.x()) < limit
-        && std::fabs(b.y()) < limit;
-}
-
-Color toColor(const QColor &c) { return RGB(c.red(), c.green(), c.blue()); }
-
-Qt::PenStyle penStyle(int drawStyle)
-{
-    switch (drawStyle) {
-    case 1: return Qt::DashLine;
-    case 2: return Qt::DotLine;
-    case 3: return Qt::DashDotLine;
-    case 4: return Qt::DashDotDotLine;
-    case 5: return Qt::NoPen;
-    default: return Qt::SolidLine;
-    }
-}
-
 } // namespace
 
 namespace {
@@ -101,7 +71,7 @@ void PictureBox::Scale(float x1, float y1, float x2, float y2)
 {
     record({DrawCall::Op::Scale, x1, y1, x2, y2});
     const float w = x2 - x1, h = y2 - y1;
-    if (!finite({x1, y1, w, h}) || w == 0 || h == 0)
+    if (!std::isfinite(x1 + y1 + w + h) || w == 0 || h == 0)
         return;
     scaleLeft_ = x1, scaleTop_ = y1, scaleWidth_ = w, scaleHeight_ = h;
     mapping_.size = QSize();
@@ -161,7 +131,7 @@ QPen PictureBox::pen(Color color) const
     // same pixels, and joints of a traced mark show no darker beads. Dots keep
     // flat ends: a square cap would stretch each dot by a pen width, which at a
     // device pixel ratio of 2 turns a dotted line into dashes.
-    const Qt::PenStyle style = penStyle(DrawStyle);
+    const Qt::PenStyle style = DrawStyle == LineStyle::Dotted ? Qt::DotLine : Qt::SolidLine;
     return QPen(toQColor(color), 1, style, style == Qt::SolidLine ? Qt::SquareCap : Qt::FlatCap);
 }
 
@@ -186,10 +156,10 @@ void PictureBox::line(float x1, float y1, float x2, float y2, Color color)
     record({DrawCall::Op::Line, x1, y1, x2, y2, color, DrawStyle});
     const QPointF origin = clientArea().topLeft();
     const QPointF a = toPixel(x1, y1) - origin, b = toPixel(x2, y2) - origin;
-    if (!finite({x1, y1, x2, y2}) || a == b || !onRasterScale(a, b))
+    if (a == b || !drawable({a.x(), a.y(), b.x(), b.y()}))
         return;  // a segment of one point shows nothing
     const QRectF bounds = QRectF(a, b).normalized();
-    if (DrawStyle == 0 && (a.x() == b.x() || a.y() == b.y())) {
+    if (DrawStyle == LineStyle::Solid && (a.x() == b.x() || a.y() == b.y())) {
         // Along an axis a solid line is a rectangle one pixel thick, reaching
         // half a pixel past each end: the stroker's very pixels, far cheaper.
         painter().fillRect(bounds.adjusted(-0.5, -0.5, 0.5, 0.5), toQColor(color));
@@ -205,7 +175,7 @@ void PictureBox::circle(float x, float y, float r, Color color)
     record({DrawCall::Op::Circle, x, y, r, 0, color, DrawStyle});
     const QPointF centre = toPixel(x, y) - clientArea().topLeft();
     const double radius = std::fabs(scaleWidth_ == 0 ? r / TwipsPerPixel : r * clientArea().width() / scaleWidth_);
-    if (!finite({x, y, r}) || !onRasterScale(centre, QPointF(radius, radius)))
+    if (!drawable({centre.x(), centre.y(), radius}))
         return;
     QPainter &p = painter();
     p.setPen(pen(color));
@@ -228,7 +198,7 @@ QRect PictureBox::inkOf(const QString &text, float x, float y) const
 {
     const QFontMetricsF metrics(printFont());
     const QPointF topLeft = toPixel(x, y) - clientArea().topLeft();
-    if (!finite({x, y}) || !onRasterScale(topLeft, topLeft))
+    if (!drawable({topLeft.x(), topLeft.y()}))
         return {};
     const QRectF glyphs = metrics.tightBoundingRect(text).translated(topLeft + QPointF(0, metrics.ascent()));
     return glyphs.toAlignedRect().adjusted(-1, -1, 1, 1);
@@ -242,11 +212,11 @@ QPointF PictureBox::toUser(QPointF pixel) const
 
 void PictureBox::Print(const QString &text)
 {
-    record({DrawCall::Op::Print, CurrentX, CurrentY, 0, 0, fore(), 0, text, FontItalic});
+    record({DrawCall::Op::Print, CurrentX, CurrentY, 0, 0, fore(), LineStyle::Solid, text, FontItalic});
     const QFont font = printFont();
     const QFontMetricsF metrics(font);
     const QPointF topLeft = toPixel(CurrentX, CurrentY) - clientArea().topLeft();
-    if (finite({CurrentX, CurrentY}) && onRasterScale(topLeft, topLeft)) {
+    if (drawable({topLeft.x(), topLeft.y()})) {
         QPainter &p = painter();
         p.setFont(font);
         p.setPen(foreColor);
@@ -295,68 +265,6 @@ void PictureBox::paintBorder(QPainter &painter)
         bevel(painter, r, palette().color(QPalette::Mid), palette().color(QPalette::Light));
         bevel(painter, r.adjusted(1, 1, -1, -1), palette().color(QPalette::Shadow), palette().color(QPalette::Midlight));
     }
-}
-
-} // namespace forms
-
-namespace forms {
-
-QList<Image *> PictureBox::choices() const
-{
-    QList<Image *> items;
-    for (Image *image : findChildren<Image *>(Qt::FindDirectChildrenOnly))
-        if (image->property("formsClickable").toBool())
-            items.push_back(image);
-    std::sort(items.begin(), items.end(), [](Image *a, Image *b) { return a->y() < b->y(); });
-    return items;
-}
-
-void PictureBox::highlight(int index)
-{
-    const QList<Image *> items = choices();
-    for (int i = 0; i < items.size(); ++i)
-        items[i]->setHighlighted(i == index);
-    current_ = index;
-}
-
-void PictureBox::keyPressEvent(QKeyEvent *event)
-{
-    const QList<Image *> items = choices();
-    switch (event->key()) {
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-        if (items.isEmpty())
-            break;
-        if (event->key() == Qt::Key_Down)
-            highlight(current_ < 0 ? 0 : std::min<int>(current_ + 1, items.size() - 1));
-        else
-            highlight(current_ < 0 ? items.size() - 1 : std::max(current_ - 1, 0));
-        return;
-    case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (current_ >= 0 && current_ < items.size())
-            items[current_]->click();
-        else
-            click();
-        return;
-    default:
-        break;
-    }
-    Surface::keyPressEvent(event);
-}
-
-void PictureBox::focusInEvent(QFocusEvent *event)
-{
-    Surface::focusInEvent(event);
-    update();
-}
-
-void PictureBox::focusOutEvent(QFocusEvent *event)
-{
-    Surface::focusOutEvent(event);
-    highlight(-1);
-    update();
 }
 
 } // namespace forms

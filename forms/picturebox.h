@@ -13,12 +13,14 @@
 
 namespace forms {
 
+enum class LineStyle { Solid = 0, Dotted = 2 };
+
 // One drawing call as the program made it, for tests (recording is opt-in).
 struct DrawCall {
     enum class Op { Scale, Line, Circle, Print, Cls } op;
     float x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // Circle: centre and radius in x1, y1, x2
     Color color = 0;
-    int style = 0;
+    LineStyle style = LineStyle::Solid;
     QString text;
     bool italic = false;
 
@@ -34,7 +36,7 @@ public:
     // Drawing state, as the programs set it between calls.
     float CurrentX = 0, CurrentY = 0;
     bool FontItalic = false;
-    int DrawStyle = 0;  // 0 solid, 2 dotted
+    LineStyle DrawStyle = LineStyle::Solid;
     QColor foreColor = Qt::black;
     void setCanvasFont(const QFont &font) { font_ = font; }
     const QFont &canvasFont() const { return font_; }
@@ -62,7 +64,6 @@ public:
     // A point of the widget in logical pixels, in user coordinates.
     QPointF toUser(QPointF pixel) const;
 
-    int heightTwips() const { return height() * TwipsPerPixel; }
     void setHeightTwips(int twips) { resize(width(), toPixels(twips)); }
 
     QPointF toPixel(double x, double y) const override;

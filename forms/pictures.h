@@ -19,7 +19,6 @@ public:
     explicit Picture(const QString &path, QString title = {});
 
     bool isNull() const { return path_.isEmpty(); }
-    const QString &path() const { return path_; }
     const QString &title() const { return title_; }  // what a screen reader says of it
     QSize size() const;  // the picture's own size in logical pixels
     void paint(QPainter &painter, QPointF topLeft) const;

@@ -10,20 +10,10 @@
 
 namespace forms {
 
-namespace {
-
-bool drawable(QPointF a, QPointF b)
+bool drawable(std::initializer_list<double> pixels)
 {
-    // Coordinates are bounded in every figure; this only keeps a corrupted
-    // value from reaching the rasterizer.
-    constexpr double limit = 1e6;
-    for (double v : {a.x(), a.y(), b.x(), b.y()})
-        if (!std::isfinite(v) || std::fabs(v) > limit)
-            return false;
-    return true;
+    return std::ranges::all_of(pixels, [](double v) { return std::isfinite(v) && std::fabs(v) < 1e6; });
 }
-
-} // namespace
 
 Surface::Surface(QWidget *parent) : QWidget(parent)
 {
@@ -63,8 +53,7 @@ QRectF Surface::pixelBounds(const LineObject &line) const
     const qreal pad = line.width() + 1;
     const qreal left = std::min(a.x(), b.x()) - pad, right = std::max(a.x(), b.x()) + pad;
     const qreal top = std::min(a.y(), b.y()) - pad, bottom = std::max(a.y(), b.y()) + pad;
-    constexpr double limit = 1e6;  // also false for NaN
-    if (!(left > -limit && right < limit && top > -limit && bottom < limit))
+    if (!drawable({left, right, top, bottom}))
         return {};
     return QRectF(left, top, right - left, bottom - top);
 }
@@ -91,7 +80,7 @@ void Surface::paintEvent(QPaintEvent *event)
             continue;
         const QPointF a = toPixel(line->X1(), line->Y1());
         const QPointF b = toPixel(line->X2(), line->Y2());
-        if (a == b || !drawable(a, b))  // a line object with one point shows nothing
+        if (a == b || !drawable({a.x(), a.y(), b.x(), b.y()}))  // a line object with one point shows nothing
             continue;
         p.setPen(QPen(line->color(), line->width(), Qt::SolidLine, Qt::SquareCap));
         p.drawLine(a, b);

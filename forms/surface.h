@@ -15,6 +15,10 @@ namespace forms {
 
 class Surface;
 
+// Coordinates in pixels that may reach the rasterizer: finite and not far
+// outside any canvas. A corrupted value is drawn as nothing.
+bool drawable(std::initializer_list<double> pixels);
+
 // A click as the controls count it: the left button pressed on the control
 // and released over it.
 class ClickGesture {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "forms/events.h"
+#include "forms/msgbox.h"
 #include "forms/form.h"
 
 #include <QApplication>
@@ -28,7 +29,7 @@ struct RecordingFromStart {
 // Each box as "title: prompt (style)".
 struct MessageBoxes {
     QStringList shown;
-    MessageBoxes() { forms::setMsgBoxHook([this](const QString &p, int style, const QString &t) { shown << QString("%1: %2 (%3)").arg(t, p).arg(style); }); }
+    MessageBoxes() { forms::setMsgBoxHook([this](const QString &p, forms::MsgBoxStyle style, const QString &t) { shown << QString("%1: %2 (%3)").arg(t, p).arg(int(style)); }); }
     ~MessageBoxes() { forms::setMsgBoxHook({}); }
 };
 inline const QString RangeMessage = QStringLiteral("提示: 角度超出规定范围，请重新输入。 (48)");
@@ -82,7 +83,7 @@ inline QString text(const std::vector<forms::DrawCall> &calls)
             : c.op == Op::Print     ? c.text + " at " + pt(c.x1, c.y1) + (c.italic ? " i" : "")
             : c.op == Op::Circle    ? "C " + pt(c.x1, c.y1) + ' ' + num(c.x2)
                                     : (c.op == Op::Scale ? "S " : "L ") + pt(c.x1, c.y1) + ' ' + pt(c.x2, c.y2);
-        out << s + (c.color && c.op != Op::Print ? QStringLiteral(" c%1").arg(c.color) : "") + (c.style ? " dotted" : "");
+        out << s + (c.color && c.op != Op::Print ? QStringLiteral(" c%1").arg(c.color) : "") + (c.style == forms::LineStyle::Dotted ? " dotted" : "");
     }
     return out.join("; ");
 }

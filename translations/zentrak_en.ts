@@ -103,14 +103,6 @@
         <source>角γ</source>
         <translation>Angle γ</translation>
     </message>
-    <message>
-        <source>角度超出规定范围，请重新输入。</source>
-        <translation>The angle must lie between −1800° and 1800°. Please enter it again.</translation>
-    </message>
-    <message>
-        <source>提示</source>
-        <translation>Angle out of range</translation>
-    </message>
 </context>
 <context>
     <name>forms</name>
@@ -124,7 +116,7 @@
     </message>
 </context>
 <context>
-    <name>unitrix</name>
+    <name>lesson</name>
     <message>
         <source>角度超出规定范围，请重新输入。</source>
         <translation>The angle must lie between −1800° and 1800°. Please enter it again.</translation>
@@ -133,6 +125,13 @@
         <source>提示</source>
         <translation>Angle out of range</translation>
     </message>
+    <message>
+        <source>不存在</source>
+        <translation>undefined</translation>
+    </message>
+</context>
+<context>
+    <name>unitrix</name>
     <message>
         <source>以OP为终边的角的正弦:sinα=</source>
         <translation>Terminal side OP: sin α =</translation>
@@ -348,10 +347,6 @@
     <message>
         <source>停止图3</source>
         <translation>Stops Figure 3</translation>
-    </message>
-    <message>
-        <source>不存在</source>
-        <translation>undefined</translation>
     </message>
 </context>
 </TS>

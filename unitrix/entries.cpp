@@ -2,37 +2,20 @@
 // figure 2, figure 3's angle, and the clear buttons of figures 2 and 3.
 #include "form1.h"
 
-#include "forms/events.h"
-#include "forms/numbers.h"
+#include "forms/msgbox.h"
+#include "lesson/numbers.h"
 
 #include <cmath>
 
 namespace unitrix {
 
-using forms::Format;
-using forms::Val;
+using lesson::Val;
 
-namespace {
-
-// 1: a multiple of 180 (on the x-axis), 2: an odd multiple of 90 (on the
-// y-axis), 0: neither; within half a degree counts, as the remainder rounds.
-short axisClass(double deg)
+bool Form1::refused(double deg, QLineEdit &entry)
 {
-    if (forms::RoundingMod(deg, 90) != 0)
-        return 0;
-    const double q = deg / 90;
-    return forms::RoundingMod(q, 2) == 0 ? 1 : 2;
-}
-
-} // namespace
-
-bool Form1::rejected(double deg, QLineEdit &entry)
-{
-    if (std::fabs(deg) <= 1800)
+    if (lesson::inRange(deg))
         return false;
-    forms::MsgBox(tr("角度超出规定范围，请重新输入。"), 48, tr("提示"));
-    entry.setText(QString());
-    entry.setFocus();
+    forms::refuse(entry, lesson::rangeMessage(), lesson::rangeTitle());
     return true;
 }
 
@@ -43,34 +26,26 @@ void Form1::Command1_Click()
         Timer1.setEnabled(false);
         return;
     }
-    AlphaDeg = Val(Text1.text());
+    const double AlphaDeg = Val(Text1.text());
     if (AlphaDeg == 0) {
-        // Nothing turns, so the read-outs are filled here.
-        Label4.setText(Format(std::sin(0.0)));
-        Label6.setText(Format(std::cos(0.0)));
-        Label8.setText(Format(std::tan(0.0)));
-        if (FormulaType == 1 || FormulaType == 2) {
-            Label12.setText(Format(std::sin(3.14159)));
-            Label13.setText(Format(std::cos(3.14159)));
-            Label14.setText(Format(std::tan(3.14159)));
-        } else if (FormulaType == 3) {
-            Label12.setText(Format(std::sin(0.0)));
-            Label13.setText(Format(std::cos(0.0)));
-            Label14.setText(Format(std::tan(0.0)));
+        // Nothing turns, so the read-outs are filled here: those of 0, and of
+        // the formula's angle, 180° (π as 3.14159) or 0.
+        const lesson::ReadOuts p = lesson::readOuts(0, false);
+        Label4.setText(p.sine), Label6.setText(p.cosine), Label8.setText(p.tangent);
+        if (FormulaType != lesson::Formula::None) {
+            const lesson::ReadOuts q = lesson::readOuts(FormulaType == lesson::Formula::NegativeAlpha ? 0 : 3.14159, false);
+            Label12.setText(q.sine), Label13.setText(q.cosine), Label14.setText(q.tangent);
         }
     }
-    CosAlpha = std::cos(AlphaDeg * 3.14159 / 180);
-    SinAlpha = std::sin(AlphaDeg * 3.14159 / 180);
-    if (rejected(AlphaDeg, Text1))
+    if (refused(AlphaDeg, Text1))
         return;
-    AxisCase = axisClass(AlphaDeg);
     Line2.collapse();
     Line3.collapse();
     drawAxes();
     Line1.place(0, 0, 1.9, 0);
     Line2.setVisible(true);
     Line3.setVisible(true);
-    P.start(AlphaDeg, AxisCase, CosAlpha, SinAlpha);
+    P.start(AlphaDeg, lesson::axisClass(AlphaDeg));
 }
 
 void Form1::Command4_Click()
@@ -81,18 +56,15 @@ void Form1::Command4_Click()
         return;
     }
     // The text box only has to hold something; the angle comes from BetaDeg.
-    AlphaDeg = Val(BetaDeg ? forms::DecimalText(*BetaDeg) : QString());
-    CosBeta = std::cos((AlphaDeg * 3.14159) / 180);
-    SinBeta = std::sin((AlphaDeg * 3.14159) / 180);
-    if (rejected(AlphaDeg, Text2))
+    const double AlphaDeg = BetaDeg.value_or(0);
+    if (refused(AlphaDeg, Text2))
         return;
-    AxisCase = axisClass(AlphaDeg);
     Line5.collapse();
     Line4.collapse();
     Line6.place(0, 0, 1.9, 0);
     Line4.setVisible(true);
     Line5.setVisible(true);
-    Q.start(AlphaDeg, AxisCase, CosBeta, SinBeta);
+    Q.start(AlphaDeg, lesson::axisClass(AlphaDeg));
 }
 
 void Form1::Command5_Click()
@@ -102,17 +74,16 @@ void Form1::Command5_Click()
         Timer3.setEnabled(false);
         return;
     }
-    AlphaDeg = Val(Text3.text());
-    if (rejected(AlphaDeg, Text3))
+    const double AlphaDeg = Val(Text3.text());
+    if (refused(AlphaDeg, Text3))
         return;
-    AxisCase = axisClass(AlphaDeg);
     Picture3.Cls();
     Line8.collapse();
     Line7.collapse();
     Line9.place(0, 0, 1.9, 0);
     Line7.setVisible(true);
     Line8.setVisible(true);
-    Third.start(AlphaDeg, AxisCase);
+    Third.start(AlphaDeg, lesson::axisClass(AlphaDeg));
 }
 
 void Form1::Command6_Click() { clearFigure(Q, Text2, Picture2); }
@@ -120,10 +91,9 @@ void Form1::Command7_Click() { clearFigure(Third, Text3, Picture3); }
 
 // Stops a hidden figure and redraws the coordinate cross of its own canvas;
 // what it traced on the main canvas stays.
-void Form1::clearFigure(Figure &figure, QLineEdit &entry, forms::PictureBox &canvas)
+void Form1::clearFigure(forms::Animation &figure, QLineEdit &entry, forms::PictureBox &canvas)
 {
-    figure.timer.setEnabled(false);
-    figure.rest();  // a stopped run starts afresh next time
+    figure.stop();
     entry.setText(QString());
     figure.stroke2.collapse();
     figure.stroke1.collapse();

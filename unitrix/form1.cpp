@@ -4,28 +4,19 @@
 
 namespace unitrix {
 
-using forms::Form;
-
 namespace {
 
-// Mark colour, arc radius, arrowhead stroke radii, spiral factor, base line.
-const Look LookP{0, 0.1, 0.15, 0.05, 0.02, false};
-const Look LookQ{65280, 0.2, 0.25, 0.15, 0.04, true};
-const Look LookThird{16711680, 0.3, 0.35, 0.25, 0.05, true};
+const QColor Black(0, 0, 0), Green(0, 255, 0), Blue(0, 0, 255);
+using lesson::AxisOver;
+
+// The turning rays of P, Q and figure 3: the mark's colour; where the arc starts and how small an angle
+// stands at once, in degrees; the arc's radius and its arrowhead's; the spirals'; the x-axis over each piece.
+//                                 mark  from small    arc  outer inner back  spiral barb  axis
+const lesson::Figure FigureP{Black,      6, 6, 6,      0.1, 0.15, 0.05, 0.5,  0.02, 0.06, AxisOver::None};
+const lesson::Figure FigureQ{Green,      6, 6, 6,      0.2, 0.25, 0.15, 0.5,  0.04, 0.06, AxisOver::Black};
+const lesson::Figure FigureThird{Blue,   6, 6, 6,      0.3, 0.35, 0.25, 0.5,  0.05, 0.06, AxisOver::Black};
 
 } // namespace
-
-void Figure::start(double deg, short axis, double cos, double sin)
-{
-    targetDeg = deg;
-    axisCase = axis;
-    cosine = cos;
-    sine = sin;
-    // Every run starts on the x-axis with an empty mark, also one handed a new
-    // angle while it turns (the finish of P restarting figure 2).
-    rest();
-    timer.setEnabled(true);
-}
 
 Form1::Form1()
     : window_(description()),
@@ -73,9 +64,9 @@ Form1::Form1()
       Timer1(window_.timer("Timer1")),
       Timer2(window_.timer("Timer2")),
       Timer3(window_.timer("Timer3")),
-      P{LookP, Line1, Line2, Line3, Command1, Timer1},
-      Q{LookQ, Line6, Line4, Line5, Command4, Timer2},
-      Third{LookThird, Line9, Line7, Line8, Command5, Timer3}
+      P(FigureP, Picture1, Line1, Line2, Line3, Command1, Timer1),
+      Q(FigureQ, Picture1, Line6, Line4, Line5, Command4, Timer2),
+      Third(FigureThird, Picture1, Line9, Line7, Line8, Command5, Timer3)
 {
     window_.onClick("Command1", [this] { Command1_Click(); });
     window_.onClick("Command2", [this] { Command2_Click(); });
@@ -96,7 +87,7 @@ Form1::Form1()
 
 void Form1::Form_Load()
 {
-    Picture1.DrawStyle = 0;
+    Picture1.DrawStyle = forms::LineStyle::Solid;
     captionPLabels();
     drawAxes();
     layRays();
@@ -169,11 +160,11 @@ void Form1::drawUnitCircle()
 
 // The drop-down list of formulas.
 void Form1::Picture6_Click() { Picture4.setHeightTwips(1455); }
-void Form1::Image12_Click() { chooseFormula(1, Image12, QStringLiteral("180°+α")); }
-void Form1::Image13_Click() { chooseFormula(2, Image13, QStringLiteral("180°-α")); }
-void Form1::Image14_Click() { chooseFormula(3, Image14, QStringLiteral("-α")); }
+void Form1::Image12_Click() { chooseFormula(lesson::Formula::PlusAlpha, Image12, QStringLiteral("180°+α")); }
+void Form1::Image13_Click() { chooseFormula(lesson::Formula::MinusAlpha, Image13, QStringLiteral("180°-α")); }
+void Form1::Image14_Click() { chooseFormula(lesson::Formula::NegativeAlpha, Image14, QStringLiteral("-α")); }
 
-void Form1::chooseFormula(short type, forms::Image &item, const QString &angle)
+void Form1::chooseFormula(lesson::Formula type, forms::Image &item, const QString &angle)
 {
     Image16.setPicture(item.picture());
     Picture4.setHeightTwips(0);

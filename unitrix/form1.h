@@ -1,47 +1,19 @@
-// The reduction-formula window: its shared fields, its controls and the
-// handlers of the lesson. Tests and benchmarks drive this same class.
+// The reduction-formula window: its controls, the three turning rays of P, Q
+// and figure 3, and the handlers of the lesson. Tests and benchmarks drive
+// this same class.
 #pragma once
 
+#include "forms/animation.h"
 #include "forms/form.h"
+#include "lesson/formulas.h"
 
 #include <QCoreApplication>
-
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <optional>
 
 namespace unitrix {
-
-// How a figure's ray turns and what mark it leaves behind.
-struct Look {
-    forms::Color mark;
-    double arcRadius;      // radius of the arc up to one turn
-    double strokeOuter;    // arrowhead stroke ends on the arc band
-    double strokeInner;
-    double spiralFactor;   // radius per radian of the spirals
-    bool baseLine;         // the black segment (0, 0)-(1, 0) after every mark piece
-};
-
-enum class Turn { Forward, Backward };
-
-// One animation with its controls and the state it keeps to itself, so that a
-// second animation cannot steer its ray.
-struct Figure {
-    const Look &look;
-    forms::LineObject &ray, &stroke1, &stroke2;
-    QPushButton &button;
-    forms::Timer &timer;
-
-    double RayAngle = 0, PrevRayAngle = 0;
-    double ArcX = 0, ArcY = 0, PrevArcX = 0, PrevArcY = 0;
-    double targetDeg = 0;
-    short axisCase = 0;
-    double cosine = 0, sine = 0;  // where its point is marked
-
-    void start(double deg, short axis, double cos = 0, double sin = 0);
-    void rest() { RayAngle = PrevRayAngle = ArcX = ArcY = PrevArcX = PrevArcY = 0; }
-};
 
 class Form1 {
     Q_DECLARE_TR_FUNCTIONS(unitrix)  // the context of the window's texts
@@ -60,15 +32,6 @@ private:
     forms::Form window_;
 
 public:
-    // Fields of the window, shared by the handlers.
-    double AlphaDeg = 0;
-    double CosAlpha = 0, SinAlpha = 0;
-    short AxisCase = 0;
-    short FormulaType = 0;            // 1: 180°+α, 2: 180°−α, 3: −α, 0: none yet
-    std::optional<double> BetaDeg;    // empty until the first P is marked
-    double CosBeta = 0, SinBeta = 0;
-    short QFlag = 0;
-
     // Controls.
     forms::PictureBox &Picture1, &Picture2, &Picture3, &Picture4, &Picture5, &Picture6;
     forms::Image &Image12, &Image13, &Image14, &Image16;
@@ -79,8 +42,8 @@ public:
     forms::LineObject &Line1, &Line2, &Line3, &Line4, &Line5, &Line6, &Line7, &Line8, &Line9;
     forms::Timer &Timer1, &Timer2, &Timer3;
 
-    // The three animations: P (α), Q (the angle of OQ) and figure 3.
-    Figure P, Q, Third;
+    // The turning rays: OP to α, OQ to the formula's angle (figure 2), and figure 3's.
+    forms::Animation P, Q, Third;
 
     // Handlers.
     void Form_Load();
@@ -100,20 +63,24 @@ public:
     void Timer3_Timer();
 
 private:
+    // Fields of the window, shared by the handlers.
+    lesson::Formula FormulaType = lesson::Formula::None;
+    std::optional<double> BetaDeg;  // the angle of OQ, none until the first P is marked
+    bool QFlag = false;             // α's tangent does not exist, so neither does OQ's
+
     void captionPLabels();
     void drawCross(forms::PictureBox &canvas);
     void printAxisLetters(forms::PictureBox &canvas, float yTop);
     void drawAxes();
     void drawUnitCircle();
     void layRays();
-    void clearFigure(Figure &figure, QLineEdit &entry, forms::PictureBox &canvas);
-    void chooseFormula(short type, forms::Image &item, const QString &angle);
-    bool rejected(double deg, QLineEdit &entry);
+    bool refused(double deg, QLineEdit &entry);
+    void clearFigure(forms::Animation &figure, QLineEdit &entry, forms::PictureBox &canvas);
+    void chooseFormula(lesson::Formula type, forms::Image &item, const QString &angle);
 
-    std::optional<Turn> turn(Figure &figure);
-    void land(Figure &figure);
     void finishP();
-    void finishQ(Turn direction);
+    void finishQ(lesson::Turn direction);
+    void showQAtZero();
     void printCoordinates(const QString &text, double x, double y);
 };
 

@@ -5,7 +5,7 @@ namespace unitrix {
 
 void Form1::Command2_Click()
 {
-    Picture1.DrawStyle = 0;  // the finish of P leaves it dotted
+    Picture1.DrawStyle = forms::LineStyle::Solid;  // the finish of P leaves it dotted
     Command1.setEnabled(true);
     Command4.setEnabled(true);
     Command5.setEnabled(true);
@@ -15,22 +15,19 @@ void Form1::Command2_Click()
     Line6.setVisible(false);
     Line9.setVisible(false);
 
-    Timer1.setEnabled(false);
+    // Stopped runs start afresh from the positive x-axis next time.
+    P.stop();
     Text1.setText(QString());
     Line2.collapse();
     Line3.collapse();
-    Timer2.setEnabled(false);
+    Q.stop();
     Text2.setText(QString());
     Line5.collapse();
     Line4.collapse();
-    Timer3.setEnabled(false);
+    Third.stop();
     Text3.setText(QString());
     Line8.collapse();
     Line7.collapse();
-    // Stopped runs start afresh from the positive x-axis next time.
-    P.rest();
-    Q.rest();
-    Third.rest();
 
     Picture1.Cls();
     drawAxes();

@@ -42,7 +42,7 @@ TEST(Events, TheMessageBoxHoldsEveryTickBackAndReadsInChinese)
         EXPECT_TRUE(box->icon() == QMessageBox::Warning && box->defaultButton() == ok && box->escapeButton() == ok);
         ok->click();
     });
-    deliver([] { MsgBox("角度超出规定范围，请重新输入。", 48, "提示"); });
+    deliver([] { MsgBox("角度超出规定范围，请重新输入。", MsgBoxStyle::Exclamation, "提示"); });
     EXPECT_EQ(std::pair(ticks, timer.interval()), std::pair(0, 20));
     for (QDeadlineTimer wait(10000); ticks == 0 && !wait.hasExpired();)  // the clock ticks again
         QApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);

@@ -51,18 +51,18 @@ void enterText(QLineEdit &entry, Rng &rng)
 // angle, after any other event.
 struct Watch {
     forms::Timer &timer;
-    const double &target, &ray;
+    const lesson::TurningRay &motion;
     double startedFor = 0;
     long ticks = 0;
 
     QString check(const forms::Timer *ticked, bool reset)
     {
-        if (reset && (timer.isEnabled() || ray != 0)) return timer.objectName() + " runs on after the reset; ";
+        if (reset && (timer.isEnabled() || motion.rayAngle() != 0)) return timer.objectName() + " runs on after the reset; ";
         if (!timer.isEnabled()) return ticks = 0, QString();
         if (&timer == ticked)
             ++ticks;
-        else if (ray == 0 || std::bit_cast<std::uint64_t>(target) != std::bit_cast<std::uint64_t>(startedFor))
-            ticks = 0, startedFor = target;
+        else if (motion.rayAngle() == 0 || std::bit_cast<std::uint64_t>(motion.target()) != std::bit_cast<std::uint64_t>(startedFor))
+            ticks = 0, startedFor = motion.target();
         const bool ends = std::isfinite(startedFor) && (startedFor * 3.14159 / 180 == 0 || ticks <= long(std::ceil(std::fabs(startedFor) * M_PI / 18)) + 2);
         return ends ? QString() : QStringLiteral("%1 started for %2 runs %3 ticks; ").arg(timer.objectName()).arg(startedFor, 0, 'g', 17).arg(ticks);
     }
@@ -75,7 +75,7 @@ void run(int seed, Window &form, std::vector<QLineEdit *> entries, QStringList s
 {
     testing_support::MessageBoxes boxes;
     forms::Form &window = form.window();
-    std::vector<Watch> watches{{animations.timer, animations.targetDeg, animations.RayAngle}...};
+    std::vector<Watch> watches{{animations.timer, animations.motion}...};
     const auto canvases = window.findChildren<forms::PictureBox *>();
     for (auto *canvas : canvases) canvas->setRecording(true);
     QStringList clickable;  // every control that takes a click, but the exit

@@ -1,12 +1,12 @@
 // The number conversions behind the entries, the read-outs and the axis tests.
-#include "forms/numbers.h"
+#include "lesson/numbers.h"
 #include "harness.h"
 
 #include <QRegularExpression>
 #include <bit>
 #include <random>
 
-using namespace forms;
+using namespace lesson;
 
 const double inf = std::numeric_limits<double>::infinity();
 std::uint64_t bits(double x) { return std::bit_cast<std::uint64_t>(x); }

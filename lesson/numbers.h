@@ -1,4 +1,4 @@
-// Number conversions of the forms runtime: reading a number out of typed text,
+// Number conversions of the lessons: reading a number out of typed text,
 // writing a read-out, and the remainder the axis tests use.
 #pragma once
 
@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <optional>
 
-namespace forms {
+namespace lesson {
 
 // The leading number of a text, 0 when there is none. Leading blanks are
 // skipped; full-width digits, signs and point (typed through a Chinese input
@@ -26,4 +26,4 @@ std::optional<std::int64_t> RoundingMod(double dividend, double divisor);
 // A double as plain decimal text that Val reads back to the same number.
 QString DecimalText(double x);
 
-} // namespace forms
+} // namespace lesson

@@ -5,7 +5,7 @@
 #include <limits>
 #include <string>
 
-namespace forms {
+namespace lesson {
 
 namespace {
 
@@ -178,4 +178,4 @@ QString DecimalText(double x)
     return QString::fromLatin1(buf, r.ptr - buf);
 }
 
-} // namespace forms
+} // namespace lesson

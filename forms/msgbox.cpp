@@ -1,0 +1,39 @@
+#include "msgbox.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace forms {
+
+namespace {
+MsgBoxHook msgBoxHook;
+} // namespace
+
+void setMsgBoxHook(MsgBoxHook hook) { msgBoxHook = std::move(hook); }
+
+void MsgBox(const QString &prompt, MsgBoxStyle style, const QString &title)
+{
+    if (msgBoxHook) {
+        msgBoxHook(prompt, style, title);
+        return;
+    }
+    const QMessageBox::Icon icon = style == MsgBoxStyle::Exclamation ? QMessageBox::Warning
+                                 : style == MsgBoxStyle::Critical    ? QMessageBox::Critical
+                                                                     : QMessageBox::Information;
+    QMessageBox box(icon, title, prompt, QMessageBox::NoButton, QApplication::activeWindow());
+    QPushButton *ok = box.addButton(QCoreApplication::translate("forms", "确定"), QMessageBox::AcceptRole);
+    box.setDefaultButton(ok);
+    box.setEscapeButton(ok);
+    box.exec();
+}
+
+void refuse(QLineEdit &entry, const QString &prompt, const QString &title)
+{
+    MsgBox(prompt, MsgBoxStyle::Exclamation, title);
+    entry.setText(QString());
+    entry.setFocus();
+}
+
+} // namespace forms
