@@ -12,6 +12,9 @@
 
 namespace angulon {
 
+// The turning rays' constants.
+extern const lesson::Figure FigureAlpha, FigureBeta, FigureGamma;
+
 class Form1 {
     Q_DECLARE_TR_FUNCTIONS(angulon)  // the context of the window's texts
 

@@ -34,6 +34,7 @@ struct Props {
     QString accessibleName, accessibleDescription;  // for screen readers
     QAccessible::Role role = QAccessible::NoRole;     // NoRole: by kind
     QString captionLabel;  // a label of the same container that says what this label's value is
+    QString enterButton;   // a text box's: the button that Return or Enter in it presses, when enabled
 
     Props &text(QString s) { caption = std::move(s); return *this; }
     Props &backColor(ColorRef c) { back = c; return *this; }
@@ -62,6 +63,7 @@ struct Props {
         return *this;
     }
     Props &labelledBy(QString label) { captionLabel = std::move(label); return *this; }
+    Props &returnPresses(QString button) { enterButton = std::move(button); return *this; }
 };
 
 inline Props with() { return {}; }

@@ -66,6 +66,7 @@ void Form::build(const WindowSpec &spec)
     auto translated = [&](const QString &text) { return QCoreApplication::translate(spec.context, text.toUtf8().constData()); };
     std::map<int, QWidget *> byTabIndex;
     QHash<QWidget *, std::vector<std::pair<QWidget *, bool>>> stacks;  // container -> (child, windowed)
+    std::vector<std::pair<QLineEdit *, QString>> entries;              // text box -> the button Return presses
 
     for (const ControlSpec &row : spec.controls) {
         const Props &p = row.props;
@@ -131,6 +132,8 @@ void Form::build(const WindowSpec &spec)
         }
         case Kind::TextBox: {
             auto *box = new QLineEdit(p.caption, container);
+            if (!p.enterButton.isEmpty())
+                entries.emplace_back(box, p.enterButton);
             box->setFont(typedText(p.font ? toQFont(*p.font) : box->font()));
             if (p.fore.isSet()) {
                 QPalette colors = box->palette();
@@ -184,6 +187,12 @@ void Form::build(const WindowSpec &spec)
             else
                 it->first->lower();
         }
+
+    // Return or Enter in an entry does what its button does while that is
+    // enabled (a disabled button ignores click()). No button becomes the
+    // window's default: Return elsewhere presses only the focused button.
+    for (const auto &[entry, button] : entries)
+        connect(entry, &QLineEdit::returnPressed, &get<QAbstractButton>(button), &QAbstractButton::click);
 
     for (auto &[index, widget] : byTabIndex) {
         if (widget->focusPolicy() == Qt::NoFocus)

@@ -6,6 +6,7 @@
 #include "forms/events.h"
 #include "forms/msgbox.h"
 #include "forms/form.h"
+#include "lesson/turning.h"
 
 #include <QApplication>
 #include <QBitmap>
@@ -102,13 +103,60 @@ struct Bands {
     bool axisDrawn;                   // the x-axis from O drawn again in black after each piece
 };
 
-// Runs an animation (a figure or a row) for deg to its end, tick by tick as its
-// timer would, and tells the first rule a tick breaks, or nothing. Each tick
-// turns the ray 0.1 radian towards deg, landing on it when less than a step is
-// left, keeps its button disabled, and draws one piece of the mark from where
-// the last ended to the point its band gives; the run ends in the tick whose
-// step reaches deg, with the ray on its angle (on the axis for a multiple of 90).
-template <class Animation> QString watch(Animation &a, forms::PictureBox &canvas, const Bands &b, double deg)
+// What one tick of a turning ray showed: the piece of the mark, from its new
+// point back to the last, and its colour; whether the x-axis was drawn over
+// it; the arrowhead's strokes and the ray as they stand after it; whether the
+// run goes on and its button is still disabled.
+struct Seen {
+    QLineF piece;
+    QRgb colour = 0;
+    bool axis = false;
+    QLineF stroke1, stroke2, ray;
+    bool running = true, disabled = true;
+};
+
+// A tick of a window's animation, as its canvas and line objects show it.
+template <class Animation> auto onWindow(Animation &a)
+{
+    return [&a] {
+        a.canvas.clearRecorded();
+        a.timer.tick();
+        const auto &calls = a.canvas.recorded();
+        auto line = [](const forms::LineObject &l) { return QLineF(l.X1(), l.Y1(), l.X2(), l.Y2()); };
+        Seen seen{{}, 0, calls.size() > 1 && text({calls[1]}).startsWith("L 0,0 1,0"), line(a.stroke1), line(a.stroke2), line(a.ray), a.timer.isEnabled(), !a.button.isEnabled()};
+        if (!calls.empty() && calls[0].op == forms::DrawCall::Op::Line)
+            seen.piece = QLineF(calls[0].x1, calls[0].y1, calls[0].x2, calls[0].y2), seen.colour = forms::toQColor(calls[0].color).rgb();
+        return seen;
+    };
+}
+
+// A tick of the core's turning ray alone, with no window.
+inline auto inCore(lesson::TurningRay &ray)
+{
+    return [&ray, strokes = std::array<QLineF, 2>{}]() mutable {
+        const lesson::Tick tick = ray.tick();
+        if (tick.arrowhead) for (int i : {0, 1}) strokes[i] = QLineF((*tick.arrowhead)[i].from, (*tick.arrowhead)[i].to);
+        return Seen{QLineF(tick.piece.from, tick.piece.to), ray.figure().mark.rgb(), ray.figure().axis != lesson::AxisOver::None,
+                    strokes[0], strokes[1], QLineF({}, tick.arrived ? tick.landed : tick.ray), !tick.arrived};
+    };
+}
+
+// The figures' marks as the lessons draw them: colour; arc, arrowhead ends and reach back; spiral; barb;
+// the arc from; small angles either way; the x-axis over each piece.
+inline const Bands FigureP{qRgb(0, 0, 0), 0.1, 0.15, 0.05, 0.5, 0.02, 0.06, 6, 6, 6, false};
+inline const Bands FigureQ{qRgb(0, 255, 0), 0.2, 0.25, 0.15, 0.5, 0.04, 0.06, 6, 6, 6, true};
+inline const Bands FigureThird{qRgb(0, 0, 255), 0.3, 0.35, 0.25, 0.5, 0.05, 0.06, 6, 6, 6, true};
+inline const Bands RowAlpha{qRgb(0, 0, 0), 0.2, 0.24, 0.16, 0.4, 0.048, 0.04, 6, 6, 6, false};
+inline const Bands RowBeta{qRgb(0, 255, 0), 0.3, 0.34, 0.26, 0.4, 0.05, 0.04, 3, 3, 3, true};
+inline const Bands RowGamma{qRgb(0, 0, 255), 0.4, 0.44, 0.36, 0.4, 0.052, 0.04, 3, 6, 3, true};
+
+// Runs a turning ray for deg to its end, tick by tick as its timer would, and
+// tells the first rule a tick breaks, or nothing. Each tick turns the ray 0.1
+// radian towards deg, landing on it when less than a step is left, and draws
+// one piece of the mark from where the last ended to the point its band gives;
+// the run ends in the tick whose step reaches deg, with the ray on its angle
+// (on the axis for a multiple of 90).
+template <class Tick> QString watch(Tick tick, const Bands &b, double deg)
 {
     const double target = deg * (3.14159 / 180), size = std::fabs(deg), turn = target < 0 ? -1 : 1;
     const double grows = size <= b.from ? 0 : size <= 360 ? -1 : size < 1080 ? 4 : 6;  // -1: the arc
@@ -116,38 +164,32 @@ template <class Animation> QString watch(Animation &a, forms::PictureBox &canvas
     const bool small = (deg > 0 && deg <= b.smallUp) || (deg < 0 && deg >= -b.smallDown);
     auto near = [](QPointF p, QPointF q) { return std::hypot(p.x() - q.x(), p.y() - q.y()) < 2e-5; };
     auto at = [](double r, double t) { return QPointF(r * std::cos(t), r * std::sin(t)); };
-    auto ends = [](const forms::LineObject &l) { return std::pair(QPointF(l.X1(), l.Y1()), QPointF(l.X2(), l.Y2())); };
     double t = 0;
     QPointF mark;
-    for (int tick = 1; tick <= 400; ++tick) {
-        canvas.clearRecorded();
-        a.timer.tick();
-        const auto &calls = canvas.recorded();
-        auto broken = [&](const char *rule) { return QStringLiteral("%1 deg, tick %2 at t = %3: %4; ").arg(deg).arg(tick).arg(t).arg(rule); };
-        if (calls.empty() || calls[0].op != forms::DrawCall::Op::Line) return broken("no piece of the mark");
-        const QPointF to(calls[0].x1, calls[0].y1), from(calls[0].x2, calls[0].y2), last = mark;
-        if (!near(from, mark)) return broken("the piece does not start where the last ended");
+    for (int n = 1; n <= 400; ++n) {
+        const Seen seen = tick();
+        auto broken = [&](const char *rule) { return QStringLiteral("%1 deg, tick %2 at t = %3: %4; ").arg(deg).arg(n).arg(t).arg(rule); };
+        const QPointF last = mark;
+        if (!near(seen.piece.p2(), mark)) return broken("the piece does not start where the last ended");
         mark = grows ? at(grows < 0 ? b.arc : (std::fabs(t) + grows) * b.spiral, t) : mark;
-        if (!near(to, mark) || forms::toQColor(calls[0].color).rgb() != b.colour) return broken("the mark point is off its band");
-        if (b.axisDrawn && (calls.size() < 2 || text({calls[1]}).left(9) != "L 0,0 1,0")) return broken("the x-axis is not drawn again");
-        if (a.button.isEnabled()) return broken("the button is enabled");
-        const auto [tip1, end1] = ends(a.stroke1);
-        const auto [tip2, end2] = ends(a.stroke2);
+        if (!near(seen.piece.p1(), mark) || seen.colour != b.colour) return broken("the mark point is off its band");
+        if (seen.axis != b.axisDrawn || !seen.disabled) return broken("the x-axis is not drawn again, or the button is enabled");
+        const auto [stroke1, stroke2] = std::pair(seen.stroke1, seen.stroke2);
         if (grows && std::fabs(t) > shows) {
-            const double u = t - turn * b.back, width = std::hypot(end1.x() - end2.x(), end1.y() - end2.y());
-            const bool pointed = grows < 0 ? near(end1, at(b.outer, u)) && near(end2, at(b.inner, u))
-                                           : near((end1 + end2) / 2, last) && std::fabs(width - 2 * b.barb) < 2e-5;
-            if (!near(tip1, mark) || !near(tip2, mark) || !pointed) return broken("the arrowhead is not on the tip, pointing back");
-        } else if (!(tip1.isNull() && end1.isNull() && tip2.isNull() && end2.isNull())) {
+            const double u = t - turn * b.back;
+            const bool pointed = grows < 0 ? near(stroke1.p2(), at(b.outer, u)) && near(stroke2.p2(), at(b.inner, u))
+                                           : near((stroke1.p2() + stroke2.p2()) / 2, last) && std::fabs(QLineF(stroke1.p2(), stroke2.p2()).length() - 2 * b.barb) < 2e-5;
+            if (!near(stroke1.p1(), mark) || !near(stroke2.p1(), mark) || !pointed) return broken("the arrowhead is not on the tip, pointing back");
+        } else if (!stroke1.isNull() || !stroke2.isNull() || stroke1.p1() != QPointF() || stroke2.p1() != QPointF()) {
             return broken("the arrowhead shows before its time");
         }
         const double stood = small ? target : t;
         t += turn * 0.1;
         const double gap = turn * (target - t);
-        if ((gap <= 0) != !a.timer.isEnabled()) return broken(gap <= 0 ? "the run goes on" : "the run ends early");
+        if ((gap <= 0) == seen.running) return broken(gap <= 0 ? "the run goes on" : "the run ends early");
         const QPointF axis = QPointF(std::round(std::cos(target)), std::round(std::sin(target))) * 1.9;
         const QPointF end = gap > 0 ? at(1.9, stood) : std::fmod(deg, 90) == 0 ? axis : at(1.9, target);
-        if (!near(ends(a.ray).first, {}) || !near(ends(a.ray).second, end)) return broken("the ray is not on its angle");
+        if (!near(seen.ray.p1(), {}) || !near(seen.ray.p2(), end)) return broken("the ray is not on its angle");
         if (gap <= 0) return {};
         t = gap < 0.1 ? t + turn * gap : t;
     }

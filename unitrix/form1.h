@@ -15,6 +15,9 @@
 
 namespace unitrix {
 
+// The turning rays' constants.
+extern const lesson::Figure FigureP, FigureQ, FigureThird;
+
 class Form1 {
     Q_DECLARE_TR_FUNCTIONS(unitrix)  // the context of the window's texts
 

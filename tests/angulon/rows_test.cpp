@@ -7,11 +7,7 @@ using namespace testing_support;
 
 namespace {
 
-// The rows' marks: colour, arc, arrowhead ends and reach, spiral, barb, arc from, small angles.
-const Bands Alpha{qRgb(0, 0, 0), 0.2, 0.24, 0.16, 0.4, 0.048, 0.04, 6, 6, 6, false};
-const Bands Beta{qRgb(0, 255, 0), 0.3, 0.34, 0.26, 0.4, 0.05, 0.04, 3, 3, 3, true};
-const Bands Gamma{qRgb(0, 0, 255), 0.4, 0.44, 0.36, 0.4, 0.052, 0.04, 3, 6, 3, true};
-const Bands &bands(char name) { return name == 'a' ? Alpha : name == 'b' ? Beta : Gamma; }
+const Bands &bands(char name) { return name == 'a' ? RowAlpha : name == 'b' ? RowBeta : RowGamma; }
 
 struct Rows : testing::Test {
     RecordingFromStart recording;
@@ -52,7 +48,7 @@ TEST_F(Rows, StartRowsSideBySideAndClear)
     EXPECT_EQ(rays(), "0,0 1.9,0; 0,0 1.9,0; 0,0 1.9,0; stopped") << "an empty row shows its ray on the x-axis";
     for (char name : {'a', 'b', 'c'}) {
         start(row(form, name), "100");
-        EXPECT_EQ(watch(row(form, name), form.Picture1, bands(name), 100), "") << "a row starts afresh after a clear";
+        EXPECT_EQ(watch(onWindow(row(form, name)), bands(name), 100), "") << "a row starts afresh after a clear";
     }
 }
 
@@ -63,10 +59,25 @@ TEST_P(EveryAngle, MarksByItsBand)
 {
     QString broken;
     for (int deg = -1800; deg <= 1800 && broken.isEmpty(); ++deg)
-        if (deg) window.click("Command2"), start(row(form, GetParam()), QString::number(deg)), broken = watch(row(form, GetParam()), form.Picture1, bands(GetParam()), deg);
+        if (deg) window.click("Command2"), start(row(form, GetParam()), QString::number(deg)), broken = watch(onWindow(row(form, GetParam())), bands(GetParam()), deg);
     EXPECT_EQ(broken, "");
 }
 INSTANTIATE_TEST_SUITE_P(Rows, EveryAngle, testing::Values('a', 'b', 'c'));
+
+// Return or keypad Enter in a row's entry does what its "确定" does while that
+// is enabled, and nothing once it is not.
+TEST_F(Rows, ReturnInAnEntryPressesItsButton)
+{
+    for (char name : {'a', 'b', 'c'}) {
+        row(form, name).entry.setText("100");
+        press(name == 'b' ? Qt::Key_Enter : Qt::Key_Return, {}, {}, &row(form, name).entry);
+        const bool started = row(form, name).timer.isEnabled();
+        tick(QString(2, QChar(name)));
+        const double turned = row(form, name).motion.rayAngle();
+        press(Qt::Key_Enter, {}, {}, &row(form, name).entry);
+        EXPECT_TRUE(started && row(form, name).motion.rayAngle() == turned) << name;
+    }
+}
 
 TEST_F(Rows, BadEntriesAndEveryButtonByKeysAlone)
 {
@@ -91,7 +102,7 @@ TEST_F(Rows, BadEntriesAndEveryButtonByKeysAlone)
     EXPECT_TRUE(form.Timer2.isEnabled());
     // Round past γ's button and the plane to α's entry, and on to its button.
     keys({Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_4, Qt::Key_5, Qt::Key_Tab, Qt::Key_Enter});
-    EXPECT_EQ(watch(form.Alpha, form.Picture1, Alpha, 45), "");
+    EXPECT_EQ(watch(onWindow(form.Alpha), RowAlpha, 45), "");
     keys({Qt::Key_Space});  // the focus passed on to clear as α's button was disabled
     EXPECT_FALSE(running() || form.Line6.isVisible());
     const QImage exit = form.Command3.grab().toImage();

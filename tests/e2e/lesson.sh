@@ -5,7 +5,7 @@ binary=$2 artifacts=$3
 mkdir -p "$artifacts"
 start_display
 
-unitrix() {  # 180°+α, α = 30, "确定": P and Q marked and read out, OQ's tangent last. Origin (192.5, 224.5), 83.25 px a unit.
+unitrix() {  # 180°+α, α = 30 and Return: P and Q marked and read out, OQ's tangent last. Origin (192.5, 224.5), 83.25 px a unit.
     local shot="$artifacts/unitrix-lesson.png"
     start_program "$binary" Zentrak 740x559
     probes "$artifacts/unitrix-start.png" "dark 289 121 8 8 unit circle at 45°" "blank 628 68 70 16 read-out of sin α" \
@@ -13,7 +13,7 @@ unitrix() {  # 180°+α, α = 30, "确定": P and Q marked and read out, OQ's ta
         "dark 352 218 8 6 x-axis' arrowhead" "dark 193 58 5 8 y-axis' arrowhead" "dark 336 228 10 13 tick label 1 on x" \
         "dark 36 228 11 14 tick label -1 on x" "dark 183 69 8 12 tick label 1 on y" "dark 173 370 16 15 tick label -1 on y"
     click 476 316; click 420 338    # the drop-down button, then 180°+α
-    click 92 430; type_text 30; click 188 428
+    click 92 430; type_text 30; xdotool key Return  # Return in the entry does what "确定" does
     wait_for 10 shoot_probe dark 644 258 70 20 "$shot" "read-out of tan(180°+α)"
     probes "$shot" "dark 254 184 7 7 ray OP at 30°" "0,255,0 117 263 7 7 green ray OQ at 210°" "dark 396 308 60 18 the chosen formula" \
         "255,0,0 310 149 11 11 red mark of P" "255,0,0 195 218 11 6 red arrowhead of P's arc" \

@@ -11,11 +11,6 @@ using namespace testing_support;
 
 namespace {
 
-// The marks of P, Q and figure 3: colour, arc, arrowhead ends and reach, spiral, barb, arc from, small angles.
-const Bands P{qRgb(0, 0, 0), 0.1, 0.15, 0.05, 0.5, 0.02, 0.06, 6, 6, 6, false};
-const Bands Q{qRgb(0, 255, 0), 0.2, 0.25, 0.15, 0.5, 0.04, 0.06, 6, 6, 6, true};
-const Bands Third{qRgb(0, 0, 255), 0.3, 0.35, 0.25, 0.5, 0.05, 0.06, 6, 6, 6, true};
-
 struct Lesson : testing::Test {
     RecordingFromStart recording;
     MessageBoxes boxes;
@@ -112,7 +107,7 @@ TEST_P(EveryAngle, ObeysTheFormulaAndItsBands)
             continue;
         }
         std::vector<forms::DrawCall> calls = form.Picture1.recorded();
-        broken += watch(form.P, form.Picture1, P, alpha);
+        broken += watch(onWindow(form.P), FigureP, alpha);
         calls.insert(calls.end(), form.Picture1.recorded().begin(), form.Picture1.recorded().end());
         if (std::fabs(beta) > 1800) {
             if (boxes.shown != QStringList{RangeMessage} || form.Label12.text() + form.Text2.text() != "" || window.focusWidget() != &form.Text2)
@@ -122,7 +117,7 @@ TEST_P(EveryAngle, ObeysTheFormulaAndItsBands)
         }
         form.Picture1.clearRecorded();
         if (beta == 0) ticks(3, {&form.Timer2});  // OQ at 0 does not turn; Q is shown at once
-        broken += beta == 0 ? (form.Timer2.isEnabled() ? "" : "OQ at 0 ends; ") : watch(form.Q, form.Picture1, Q, beta);
+        broken += beta == 0 ? (form.Timer2.isEnabled() ? "" : "OQ at 0 ends; ") : watch(onWindow(form.Q), FigureQ, beta);
         calls.insert(calls.end(), form.Picture1.recorded().begin(), form.Picture1.recorded().end());
         broken += obeys(form, formula, alpha, beta);
 
@@ -161,7 +156,7 @@ TEST_F(Lesson, FigureThreeMarksEveryAngleByItsBand)
 {
     QString broken;
     for (int deg = -1800; deg <= 1800 && broken.isEmpty(); ++deg)
-        if (deg) window.click("Command2"), enter(form.Text3, QString::number(deg), "Command5"), broken = watch(form.Third, form.Picture1, Third, deg);
+        if (deg) window.click("Command2"), enter(form.Text3, QString::number(deg), "Command5"), broken = watch(onWindow(form.Third), FigureThird, deg);
     EXPECT_EQ(broken, "");
 }
 
@@ -203,7 +198,7 @@ TEST_F(Lesson, ResetAndClearStopWhatRunsAndEachRunKeepsItsOwnCourse)
     choose(3);
     enter(form.Text1, "30", "Command1");
     runToEnd(form.Timer1);  // and is handed -30 while it turns: it starts afresh
-    EXPECT_EQ(watch(form.Q, form.Picture1, Q, -30), "");
+    EXPECT_EQ(watch(onWindow(form.Q), FigureQ, -30), "");
     enter(form.Text3, "30", "Command5");
     const bool running = form.Timer3.isEnabled();
 
@@ -219,6 +214,23 @@ TEST_F(Lesson, ResetAndClearStopWhatRunsAndEachRunKeepsItsOwnCourse)
     EXPECT_EQ(seen, "   |  |    refused;    |  |    refused; 1 0 不存在 | 269.99725 | -1 -0.0001 不存在; ");
     window.close();
     EXPECT_TRUE(running && !form.Timer3.isEnabled()) << "closing the window ends every run";
+}
+
+// Return or keypad Enter in an entry does what its "确定" does while that is
+// enabled, and nothing once it is not: a run is not started again.
+TEST_F(Lesson, ReturnInAnEntryPressesItsButton)
+{
+    for (const auto &[entry, figure, key] : {std::tuple(&form.Text1, &form.P, Qt::Key_Return),
+                                             std::tuple(&form.Text2, &form.Q, Qt::Key_Enter),
+                                             std::tuple(&form.Text3, &form.Third, Qt::Key_Enter)}) {
+        entry->setText("100");
+        press(key, {}, {}, entry);
+        const bool started = figure->timer.isEnabled();
+        ticks(2, {&figure->timer});
+        const double turned = figure->motion.rayAngle();
+        press(key, {}, {}, entry);
+        EXPECT_TRUE(started && figure->motion.rayAngle() == turned) << entry->objectName().toStdString();
+    }
 }
 
 TEST_F(Lesson, AWholeLessonByKeysAloneAndAFormulaByScreenReaderAndMouse)
