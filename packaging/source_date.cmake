@@ -1,9 +1,9 @@
 # Read by cpack as it packs. Every time in the .deb (ar, tar and gzip headers
 # alike) is SOURCE_DATE_EPOCH, which CPack's DEB generator honours: the time of
 # the commit the tree is at, taken now rather than at configure time so that a
-# tree configured at an older commit cannot pack a stale one. Outside a git
-# checkout, the date of the changelog's last entry, as dpkg-buildpackage takes
-# it. A SOURCE_DATE_EPOCH given from outside wins.
+# tree configured at an older commit cannot pack a stale one. Where git cannot
+# tell (no git, or no checkout), the date of the changelog's last entry, as
+# dpkg-buildpackage takes it. A SOURCE_DATE_EPOCH given from outside wins.
 if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})
     execute_process(COMMAND git log -1 --format=%ct WORKING_DIRECTORY ${CPACK_ZENTRAK_SOURCE_DIR}
                     OUTPUT_VARIABLE epoch OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
