@@ -13,14 +13,15 @@ case "$program" in
 esac
 
 ensure_packages $BUILD_PACKAGES
-build_tree build -DBUILD_TESTING=OFF
+# A tree of its own: in ./test.sh's build/, switching the tests off would leave ctest there running stale ones.
+build_tree build-run -DBUILD_TESTING=OFF
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
     cat >&2 <<MSG
-$program is built (build/bin/$program), but there is no display to show its window.
+$program is built (build-run/bin/$program), but there is no display to show its window.
 Run ./run.sh from a desktop session, or without one under a virtual display:
     xvfb-run -s '-screen 0 1024x768x24' ./run.sh $program
 MSG
     exit 1
 fi
-exec "build/bin/$program"
+exec "build-run/bin/$program"
