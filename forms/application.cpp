@@ -2,6 +2,7 @@
 
 #include "accessibility.h"
 #include "fonts.h"
+#include "style.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -12,7 +13,7 @@ namespace forms {
 
 void setUpApplication(QApplication &app)
 {
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setStyle(new ZoomStyle);
     installFontSubstitutions();
     installAccessibility();
     // The message box and the text boxes' menus speak Chinese; fontconfig's

@@ -6,6 +6,8 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 #include <QTextLayout>
 #include <cmath>
 
@@ -16,33 +18,41 @@ Frame::Frame(QWidget *parent, QString caption, QColor captionColor, bool etched)
 {
 }
 
-void Frame::paintBorder(QPainter &painter)
+void Frame::paintBorder(QPainter &painter, const DeviceGrid &grid)
 {
     const QFontMetrics metrics(font());
     const int top = metrics.height() / 2;
+    const QRect area = grid.area();
     if (etched_) {
         // A groove: a sunken edge outside, a raised one inside, every corner
         // pixel painted.
-        const QRect box = rect().adjusted(0, top, 0, 0);
+        const QRect box(QPoint(area.left(), grid.device(QRect(0, top, 1, 1)).top()), area.bottomRight());
         const QColor dark = palette().color(QPalette::Mid), light = palette().color(QPalette::Light);
-        bevel(painter, box, dark, light);
-        bevel(painter, box.adjusted(1, 1, -1, -1), light, dark);
+        const int w = grid.width();
+        bevel(painter, box, w, dark, light);
+        bevel(painter, box.adjusted(w, w, -w, -w), w, light, dark);
     }
     if (caption_.isEmpty())
         return;
+    // The caption in layout pixels, drawn at the zoom as the screen's ratio would draw it.
+    painter.save();
+    painter.scale(grid.scale(), grid.scale());
     const QRect text(8, 0, metrics.horizontalAdvance(caption_) + 4, metrics.height());
     painter.fillRect(text, backColor());
     painter.setFont(font());
     painter.setPen(captionColor_);
     painter.drawText(text, Qt::AlignCenter, caption_);
+    painter.restore();
 }
 
-void Label::paintEvent(QPaintEvent *event)
+void Label::paintEvent(QPaintEvent *)
 {
-    if (autoFillBackground()) {
-        QPainter background(this);
-        background.fillRect(event->rect(), palette().color(QPalette::Window));
-    }
+    QPainter p(this);
+    const DeviceGrid grid(*this);
+    grid.begin(p);
+    if (autoFillBackground())
+        p.fillRect(grid.area(), palette().color(QPalette::Window));
+    p.scale(grid.scale(), grid.scale());  // text in layout pixels, as the screen's ratio would draw it
     const QFontMetricsF metrics(font());
     const qreal em = font().pixelSize() > 0 ? font().pixelSize() : metrics.height();
     const qreal ascent = std::min(metrics.ascent(), std::round(em * 0.86));
@@ -57,11 +67,10 @@ void Label::paintEvent(QPaintEvent *event)
         QTextLine line = layout.createLine();
         if (!line.isValid())
             break;
-        line.setLineWidth(width());
+        line.setLineWidth(layoutOf(*this).width());
         line.setPosition(QPointF(0, y + ascent - line.ascent()));
     }
     layout.endLayout();
-    QPainter p(this);
     p.setPen(palette().color(QPalette::WindowText));
     layout.draw(&p, QPointF(0, 0));
 }
@@ -83,9 +92,11 @@ void Image::setHighlighted(bool on)
 void Image::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    picture_.paint(p, QPointF(0, 0));
+    const DeviceGrid grid(*this);
+    grid.begin(p);
+    picture_.paint(p, QPointF(0, 0), grid.scale());
     if (highlighted_)
-        focusMark(p, rect(), palette().color(QPalette::Highlight));
+        focusMark(p, grid.area(), grid.width(), palette().color(QPalette::Highlight));
 }
 
 void Image::mousePressEvent(QMouseEvent *event) { gesture_.press(event); }
@@ -96,6 +107,21 @@ void Image::mouseReleaseEvent(QMouseEvent *event)
         emit clicked();
 }
 
+void CommandButton::paintEvent(QPaintEvent *event)
+{
+    const double zoom = zoomOf(*this);
+    if (zoom == 1) {
+        QPushButton::paintEvent(event);
+        return;
+    }
+    QStylePainter p(this);
+    p.scale(zoom, zoom);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.rect = QRect(QPoint(), (QSizeF(size()) / zoom).toSize());
+    p.drawControl(QStyle::CE_PushButton, option);
+}
+
 PictureButton::PictureButton(QWidget *parent, Picture up, Picture down, Picture disabled)
     : QAbstractButton(parent), up_(std::move(up)), down_(std::move(down)), disabled_(std::move(disabled))
 {
@@ -104,11 +130,16 @@ PictureButton::PictureButton(QWidget *parent, Picture up, Picture down, Picture 
 void PictureButton::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
+    const DeviceGrid grid(*this);
+    grid.begin(p);
     const Picture &face = !isEnabled() ? disabled_ : isDown() ? down_ : up_;
-    const QSize size = face.size();
-    face.paint(p, QPointF((width() - size.width()) / 2.0, (height() - size.height()) / 2.0));
-    if (hasFocus())
-        focusMark(p, rect().adjusted(2, 2, -2, -2), palette().color(QPalette::WindowText));
+    const QSizeF size = QSizeF(face.size()) * grid.scale();
+    const QRect area = grid.area();
+    face.paint(p, QPointF((area.width() - size.width()) / 2.0, (area.height() - size.height()) / 2.0), grid.scale());
+    if (hasFocus()) {
+        const int inset = 2 * grid.width();
+        focusMark(p, area.adjusted(inset, inset, -inset, -inset), grid.width(), palette().color(QPalette::WindowText));
+    }
 }
 
 void PictureButton::keyPressEvent(QKeyEvent *event)

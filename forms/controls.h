@@ -7,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QLabel>
+#include <QPushButton>
 
 namespace forms {
 
@@ -17,7 +18,7 @@ public:
     Frame(QWidget *parent, QString caption, QColor captionColor, bool etched);
 
 protected:
-    void paintBorder(QPainter &painter) override;
+    void paintBorder(QPainter &painter, const DeviceGrid &grid) override;
 
 private:
     QString caption_;
@@ -35,7 +36,7 @@ public:
     Label(const QString &text, QWidget *parent) : QLabel(text, parent) {}
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
+    void paintEvent(QPaintEvent *) override;
 };
 
 // An image: shows its picture unscaled from its top-left corner; clickable.
@@ -62,6 +63,17 @@ private:
     Picture picture_;
     ClickGesture gesture_;
     bool highlighted_ = false;
+};
+
+// A command button as the style draws it, at the window's zoom as a screen
+// of that ratio would draw it: its text, its edges and its shading alike.
+class CommandButton : public QPushButton {
+    Q_OBJECT
+public:
+    CommandButton(const QString &caption, QWidget *parent) : QPushButton(caption, parent) {}
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
 };
 
 // A command button drawn as a picture, with a face for each state.

@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QPainter>
+#include <QScreen>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -57,8 +59,17 @@ Form::Form(const WindowSpec &spec) : Surface(nullptr)
     setFont(ownText(toQFont(spec.font)));
     setBackColor(colorOr(spec.back, palette(), QPalette::Window));
     setPicture(Picture(spec.picture));
-    setFixedSize(toPixels(spec.clientWidth), toPixels(spec.clientHeight));
+    client_ = QSize(toPixels(spec.clientWidth), toPixels(spec.clientHeight));
+    setLayoutRect(*this, QRect(QPoint(), client_));
     build(spec);
+    addZoomKeys();
+    // A window too large for its screen opens at the largest zoom that fits,
+    // its frame and title included.
+    const QSize free = screen()->availableGeometry().size() - QSize(16, 48);
+    const double fits = std::min(free.width() / double(client_.width()), free.height() / double(client_.height()));
+    setMinimumSize(client_ / 4);
+    resize(client_ * std::min(1.0, fits));
+    applyZoom(fit());
 }
 
 void Form::build(const WindowSpec &spec)
@@ -75,8 +86,9 @@ void Form::build(const WindowSpec &spec)
         if (!container)
             missing(row.container);
         const QPalette palette = container->palette();
-        const QRect place(container->clientArea().topLeft() + QPoint(toPixels(row.left), toPixels(row.top)),
-                          QSize(toPixels(row.width), toPixels(row.height)));
+        const QRect layout(layoutOf(*container).topLeft() + container->clientArea().topLeft()
+                               + QPoint(toPixels(row.left), toPixels(row.top)),
+                           QSize(toPixels(row.width), toPixels(row.height)));
         QWidget *widget = nullptr;
 
         switch (row.kind) {
@@ -135,6 +147,7 @@ void Form::build(const WindowSpec &spec)
             if (!p.enterButton.isEmpty())
                 entries.emplace_back(box, p.enterButton);
             box->setFont(typedText(p.font ? toQFont(*p.font) : box->font()));
+            box->setProperty("formsPixelSize", box->font().pixelSize());  // at zoom 1
             if (p.fore.isSet()) {
                 QPalette colors = box->palette();
                 colors.setColor(QPalette::Text, p.fore.resolve(palette));
@@ -144,7 +157,7 @@ void Form::build(const WindowSpec &spec)
             break;
         }
         case Kind::CommandButton: {
-            auto *button = new QPushButton(caption, container);
+            auto *button = new CommandButton(caption, container);
             button->setAutoDefault(true);  // Return presses the focused button
             widget = button;
             break;
@@ -168,7 +181,9 @@ void Form::build(const WindowSpec &spec)
             widget->setProperty("formsRole", int(p.role));
         if (p.font && row.kind != Kind::TextBox)
             widget->setFont(ownText(toQFont(*p.font)));
-        widget->setGeometry(place);
+        setLayoutRect(*widget, layout);
+        placed_.push_back(widget);
+        place(*widget);
         widget->setEnabled(p.enabled);
         widget->setVisible(p.visible);
         if (p.tabIndex >= 0)
@@ -279,6 +294,13 @@ void Form::showEvent(QShowEvent *event)
             widget->setFocus(Qt::TabFocusReason);
             break;
         }
+}
+
+// The margin around the page at a zoom is the window's own colour.
+void Form::paintEvent(QPaintEvent *event)
+{
+    QPainter(this).fillRect(rect(), backColor());
+    Surface::paintEvent(event);
 }
 
 void Form::closeEvent(QCloseEvent *event)

@@ -14,6 +14,7 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QShortcut;
 
 namespace forms {
 
@@ -45,22 +46,43 @@ public:
     void End();
     bool hasEnded() const { return ended_; }
 
+    // The lesson scales with its window: every control, picture, text and
+    // line at its described place times the zoom, the largest at which the
+    // whole client area fits, centred. Ctrl+plus, Ctrl+minus and Ctrl+0 step
+    // it as a browser does, sizing the window to it unless that fills the
+    // screen; F11 shows the window on the whole screen, F11 or Escape leaves.
+    double zoom() const { return zoom_; }
+    void setZoom(double zoom);
+    void stepZoom(int steps);
+
     QStringList controlNames() const { return controls_.keys() + lines_.keys(); }
 
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     [[noreturn]] static void missing(const QString &name);
     void build(const WindowSpec &spec);
     void stopTimers();
+    void addZoomKeys();
+    double fit() const;
+    void applyZoom(double zoom);
+    void place(QWidget &widget);
 
     QHash<QString, QObject *> controls_;
     QHash<QString, LineObject *> lines_;
     QList<QWidget *> tabOrder_;
     bool ended_ = false;
     bool shownOnce_ = false;
+    QSize client_;        // at zoom 1, in layout pixels
+    double zoom_ = 1;
+    double wanted_ = 0;   // a zoom asked for where the window fills the screen; 0: none
+    QList<QWidget *> placed_;  // the controls, containers before what they hold
+    QShortcut *leaveFullScreen_ = nullptr;
 };
 
 } // namespace forms

@@ -5,18 +5,10 @@
 #include "events.h"
 
 #include <QFontMetricsF>
-#include <QKeyEvent>
-#include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFrame>
 #include <algorithm>
 #include <cmath>
 
 namespace forms {
-
-namespace {
-
-} // namespace
 
 namespace {
 bool recordingFromStart = false;
@@ -42,60 +34,101 @@ PictureBox::~PictureBox()
     std::erase(painting, this);
 }
 
-int PictureBox::borderWidth() const
+int PictureBox::borderLines() const
 {
     return border_ == Border::Sunken ? 2 : border_ == Border::Flat ? 1 : 0;
 }
 
 QRect PictureBox::clientArea() const
 {
-    const int b = borderWidth();
-    return rect().adjusted(b, b, -b, -b);
+    const int b = borderLines();
+    return Surface::clientArea().adjusted(b, b, -b, -b);
 }
 
+void PictureBox::setHeightTwips(int twips)
+{
+    QRect layout = layoutOf(*this);
+    layout.setHeight(toPixels(twips));
+    setLayoutRect(*this, layout);
+    regrid();
+    resize(width(), grid().logical(grid().area()).height());
+}
+
+// User coordinates to pixels: the factors are worked out once for each size,
+// zoom and scale, as every line end and line object passes here.
 QPointF PictureBox::toPixel(double x, double y) const
 {
-    // Every line end and line object passes here: the factors are worked out
-    // once for each size and scale.
-    if (mapping_.size != size()) {
+    if (!layout_.valid) {
         const QRect client = clientArea();
         const bool twips = scaleWidth_ == 0 || scaleHeight_ == 0;
-        mapping_ = {size(), double(client.x()), double(client.y()), twips ? 0.0 : scaleLeft_,
-                    twips ? 0.0 : scaleTop_, twips ? 1.0 / TwipsPerPixel : client.width() / double(scaleWidth_),
-                    twips ? 1.0 / TwipsPerPixel : client.height() / double(scaleHeight_)};
+        layout_ = {true, double(client.x()), double(client.y()), twips ? 0.0 : scaleLeft_, twips ? 0.0 : scaleTop_,
+                   twips ? 1.0 / TwipsPerPixel : client.width() / double(scaleWidth_),
+                   twips ? 1.0 / TwipsPerPixel : client.height() / double(scaleHeight_)};
     }
-    return QPointF(mapping_.x + (x - mapping_.left) * mapping_.kx, mapping_.y + (y - mapping_.top) * mapping_.ky);
+    return QPointF(layout_.x + (x - layout_.left) * layout_.kx, layout_.y + (y - layout_.top) * layout_.ky);
 }
 
-void PictureBox::Scale(float x1, float y1, float x2, float y2)
+QPointF PictureBox::toUser(QPointF pixel) const
 {
-    record({DrawCall::Op::Scale, x1, y1, x2, y2});
-    const float w = x2 - x1, h = y2 - y1;
-    if (!std::isfinite(x1 + y1 + w + h) || w == 0 || h == 0)
+    toPixel(0, 0);  // works the factors out for this size and scale
+    return {layout_.left + (pixel.x() - layout_.x) / layout_.kx, layout_.top + (pixel.y() - layout_.y) / layout_.ky};
+}
+
+// In device pixels of the raster, whose top-left is the client area's.
+QPointF PictureBox::toDevice(double x, double y) const
+{
+    if (!device_.valid) {
+        const QRect client = clientDevice(grid());
+        const QRect layout = clientArea();
+        const bool twips = scaleWidth_ == 0 || scaleHeight_ == 0;
+        device_ = {true, 0, 0, twips ? 0.0 : scaleLeft_, twips ? 0.0 : scaleTop_,
+                   client.width() / (twips ? layout.width() * double(TwipsPerPixel) : scaleWidth_),
+                   client.height() / (twips ? layout.height() * double(TwipsPerPixel) : scaleHeight_)};
+    }
+    return QPointF((x - device_.left) * device_.kx, (y - device_.top) * device_.ky);
+}
+
+QPointF PictureBox::lineEnd(const DeviceGrid &grid, double x, double y) const
+{
+    return toDevice(x, y) + clientDevice(grid).topLeft();
+}
+
+void PictureBox::paintLine(QPainter &painter, const DeviceGrid &grid, const LineObject &line) const
+{
+    const QPointF a = lineEnd(grid, line.X1(), line.Y1()), b = lineEnd(grid, line.X2(), line.Y2());
+    if (a == b || !drawable({a.x(), a.y(), b.x(), b.y()}))  // a line object with one point shows nothing
         return;
-    scaleLeft_ = x1, scaleTop_ = y1, scaleWidth_ = w, scaleHeight_ = h;
-    mapping_.size = QSize();
-    update();  // line objects move with the scale
+    painter.setPen(QPen(line.color(), grid.width(line.width()), Qt::SolidLine, Qt::SquareCap));
+    painter.drawLine(a, b);
+}
+
+void PictureBox::regrid()
+{
+    layout_.valid = device_.valid = false;
+    Surface::regrid();
+    const QRect client = clientDevice(grid());
+    if (client.size() != raster_.size() || grid().scale() != scale_) {
+        // Drawn anew at the new resolution from what was drawn since the last
+        // Cls, never an enlarged bitmap.
+        endPainting();
+        device_.valid = false;
+        raster_ = QImage();
+        if (!drawing_.calls().empty())
+            for (const DrawCall &call : std::vector(drawing_.calls()))
+                render(call);
+        endPainting();
+    }
 }
 
 Color PictureBox::fore() const { return toColor(foreColor); }
 
 QImage &PictureBox::raster()
 {
-    const QSize client = clientArea().size().expandedTo(QSize(1, 1));
-    if (raster_.isNull() || client != rasterClient_) {
+    if (raster_.isNull()) {
         endPainting();
-        // Asked only here: the ratio comes from the screen, a costly question.
-        const qreal ratio = devicePixelRatioF();
-        QImage fresh(client * ratio, QImage::Format_RGB32);
-        fresh.fill(backColor());
-        if (!raster_.isNull()) {
-            QPainter p(&fresh);
-            p.drawImage(0, 0, raster_);
-        }
-        fresh.setDevicePixelRatio(ratio);
-        raster_ = fresh;
-        rasterClient_ = client;
+        raster_ = QImage(clientDevice(grid()).size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+        raster_.fill(backColor());
+        scale_ = grid().scale();
     }
     return raster_;
 }
@@ -125,16 +158,6 @@ const QImage &PictureBox::drawing() const
     return raster_;
 }
 
-QPen PictureBox::pen(Color color) const
-{
-    // Aliased and one logical pixel wide: drawn again on itself a segment is the
-    // same pixels, and joints of a traced mark show no darker beads. Dots keep
-    // flat ends: a square cap would stretch each dot by a pen width, which at a
-    // device pixel ratio of 2 turns a dotted line into dashes.
-    const Qt::PenStyle style = DrawStyle == LineStyle::Dotted ? Qt::DotLine : Qt::SolidLine;
-    return QPen(toQColor(color), 1, style, style == Qt::SolidLine ? Qt::SquareCap : Qt::FlatCap);
-}
-
 // After a drawing call: repaint what changed; outside an event (tests, tools)
 // each call is complete in itself.
 void PictureBox::drawn(const QRectF &rasterRect)
@@ -142,52 +165,45 @@ void PictureBox::drawn(const QRectF &rasterRect)
     if (!handlerRunning())
         endPainting();
     if (isVisible())
-        update(rasterRect.translated(clientArea().topLeft()).adjusted(-2, -2, 2, 2).toAlignedRect());
+        update(grid().logical(rasterRect.translated(clientDevice(grid()).topLeft()).adjusted(-2, -2, 2, 2)));
 }
 
-void PictureBox::record(DrawCall call)
+// A call as the program makes it: kept, for tests and for drawing anew, and
+// drawn. A segment of one point shows nothing at any resolution.
+void PictureBox::draw(const DrawCall &call)
 {
     if (recording_)
-        log_.push_back(std::move(call));
+        log_.push_back(call);
+    if (call.op == DrawCall::Op::Cls)
+        drawing_.clear();
+    else if (call.op != DrawCall::Op::Line || call.x1 != call.x2 || call.y1 != call.y2)
+        drawing_.add(call);
+    render(call);
 }
 
-void PictureBox::line(float x1, float y1, float x2, float y2, Color color)
+void PictureBox::Scale(float x1, float y1, float x2, float y2) { draw({DrawCall::Op::Scale, x1, y1, x2, y2}); }
+
+void PictureBox::Line(float x1, float y1, float x2, float y2, Color color)
 {
-    record({DrawCall::Op::Line, x1, y1, x2, y2, color, DrawStyle});
-    const QPointF origin = clientArea().topLeft();
-    const QPointF a = toPixel(x1, y1) - origin, b = toPixel(x2, y2) - origin;
-    if (a == b || !drawable({a.x(), a.y(), b.x(), b.y()}))
-        return;  // a segment of one point shows nothing
-    const QRectF bounds = QRectF(a, b).normalized();
-    if (DrawStyle == LineStyle::Solid && (a.x() == b.x() || a.y() == b.y())) {
-        // Along an axis a solid line is a rectangle one pixel thick, reaching
-        // half a pixel past each end: the stroker's very pixels, far cheaper.
-        painter().fillRect(bounds.adjusted(-0.5, -0.5, 0.5, 0.5), toQColor(color));
-    } else {
-        painter().setPen(pen(color));
-        painter().drawLine(a, b);
-    }
-    drawn(bounds);
+    draw({DrawCall::Op::Line, x1, y1, x2, y2, color, DrawStyle});
 }
 
-void PictureBox::circle(float x, float y, float r, Color color)
+void PictureBox::Circle(float x, float y, float r, Color color)
 {
-    record({DrawCall::Op::Circle, x, y, r, 0, color, DrawStyle});
-    const QPointF centre = toPixel(x, y) - clientArea().topLeft();
-    const double radius = std::fabs(scaleWidth_ == 0 ? r / TwipsPerPixel : r * clientArea().width() / scaleWidth_);
-    if (!drawable({centre.x(), centre.y(), radius}))
-        return;
-    QPainter &p = painter();
-    p.setPen(pen(color));
-    p.setBrush(Qt::NoBrush);
-    p.drawEllipse(centre, radius, radius);
-    drawn(QRectF(centre - QPointF(radius, radius), centre + QPointF(radius, radius)));
+    draw({DrawCall::Op::Circle, x, y, r, 0, color, DrawStyle});
 }
 
-QFont PictureBox::printFont() const
+void PictureBox::Cls()
+{
+    draw({DrawCall::Op::Cls});
+    printed_.clear();
+    CurrentX = CurrentY = 0;
+}
+
+QFont PictureBox::printFont(bool italic) const
 {
     QFont font = font_;
-    font.setItalic(FontItalic);
+    font.setItalic(italic);
     // Aliased like the lines, so a text printed again on itself (a timer at
     // angle 0 does so every tick) does not grow bolder.
     font.setStyleStrategy(QFont::NoAntialias);
@@ -196,7 +212,7 @@ QFont PictureBox::printFont() const
 
 QRect PictureBox::inkOf(const QString &text, float x, float y) const
 {
-    const QFontMetricsF metrics(printFont());
+    const QFontMetricsF metrics(printFont(FontItalic));
     const QPointF topLeft = toPixel(x, y) - clientArea().topLeft();
     if (!drawable({topLeft.x(), topLeft.y()}))
         return {};
@@ -204,24 +220,11 @@ QRect PictureBox::inkOf(const QString &text, float x, float y) const
     return glyphs.toAlignedRect().adjusted(-1, -1, 1, 1);
 }
 
-QPointF PictureBox::toUser(QPointF pixel) const
-{
-    toPixel(0, 0);  // works the factors out for this size and scale
-    return {mapping_.left + (pixel.x() - mapping_.x) / mapping_.kx, mapping_.top + (pixel.y() - mapping_.y) / mapping_.ky};
-}
-
 void PictureBox::Print(const QString &text)
 {
-    record({DrawCall::Op::Print, CurrentX, CurrentY, 0, 0, fore(), LineStyle::Solid, text, FontItalic});
-    const QFont font = printFont();
-    const QFontMetricsF metrics(font);
+    draw({DrawCall::Op::Print, CurrentX, CurrentY, 0, 0, fore(), LineStyle::Solid, text, FontItalic});
     const QPointF topLeft = toPixel(CurrentX, CurrentY) - clientArea().topLeft();
     if (drawable({topLeft.x(), topLeft.y()})) {
-        QPainter &p = painter();
-        p.setFont(font);
-        p.setPen(foreColor);
-        p.drawText(topLeft + QPointF(0, metrics.ascent()), text);
-        drawn(QRectF(topLeft, QSizeF(metrics.horizontalAdvance(text), metrics.height())));
         const Printed now{text, inkOf(text, CurrentX, CurrentY), FontItalic};
         if (std::ranges::none_of(printed_, [&](const Printed &p) { return p.text == now.text && p.ink == now.ink; })) {
             if (printed_.size() == 64)  // a program that never clears keeps the latest
@@ -232,38 +235,104 @@ void PictureBox::Print(const QString &text)
     // The next Print starts a new line at the left edge.
     const double unitsPerPixel = scaleHeight_ == 0 ? TwipsPerPixel : scaleHeight_ / clientArea().height();
     CurrentX = scaleWidth_ == 0 ? 0 : scaleLeft_;
-    CurrentY = float(CurrentY + metrics.height() * unitsPerPixel);
+    CurrentY = float(CurrentY + QFontMetricsF(printFont(FontItalic)).height() * unitsPerPixel);
 }
 
-void PictureBox::Cls()
+// A call drawn into the raster, in its device pixels. Lines are aliased and a
+// whole number of device pixels wide, the same at every zoom: drawn again on
+// itself a segment is the same pixels, and the joints of a traced mark show
+// no darker beads. Dots keep flat ends, so each dot and each gap is a whole
+// number of pixels long.
+void PictureBox::render(const DrawCall &call)
 {
-    record({DrawCall::Op::Cls});
-    printed_.clear();
-    QPainter &p = painter();
-    p.fillRect(QRect(QPoint(0, 0), rasterClient_), backColor());
-    CurrentX = CurrentY = 0;
-    drawn(QRectF(QPoint(0, 0), rasterClient_));
+    const int width = grid().width();
+    const QColor colour = toQColor(call.color);
+    switch (call.op) {
+    case DrawCall::Op::Scale: {
+        const float w = call.x2 - call.x1, h = call.y2 - call.y1;
+        if (!std::isfinite(call.x1 + call.y1 + w + h) || w == 0 || h == 0)
+            return;
+        scaleLeft_ = call.x1, scaleTop_ = call.y1, scaleWidth_ = w, scaleHeight_ = h;
+        layout_.valid = device_.valid = false;
+        update();  // line objects move with the scale
+        return;
+    }
+    case DrawCall::Op::Cls:
+        painter().fillRect(raster().rect(), backColor());
+        drawn(raster().rect());
+        return;
+    case DrawCall::Op::Line: {
+        const QPointF a = toDevice(call.x1, call.y1), b = toDevice(call.x2, call.y2);
+        if (a == b || !drawable({a.x(), a.y(), b.x(), b.y()}))
+            return;
+        const QRectF bounds = QRectF(a, b).normalized();
+        if (call.style == LineStyle::Solid && (a.x() == b.x() || a.y() == b.y())) {
+            // Along an axis a solid line is a filled rectangle as wide as the
+            // pen, reaching half of it past each end: the stroker's very
+            // pixels, far cheaper.
+            painter().fillRect(bounds.adjusted(-width / 2.0, -width / 2.0, width / 2.0, width / 2.0), colour);
+        } else {
+            const bool dotted = call.style == LineStyle::Dotted;
+            painter().setPen(QPen(colour, width, dotted ? Qt::DotLine : Qt::SolidLine, dotted ? Qt::FlatCap : Qt::SquareCap));
+            painter().drawLine(a, b);
+        }
+        drawn(bounds.adjusted(-width, -width, width, width));
+        return;
+    }
+    case DrawCall::Op::Circle: {
+        const QPointF centre = toDevice(call.x1, call.y1);
+        const double radius = std::fabs(call.x2 * device_.kx);
+        if (!drawable({centre.x(), centre.y(), radius}))
+            return;
+        QPainter &p = painter();
+        const bool dotted = call.style == LineStyle::Dotted;
+        p.setPen(QPen(colour, width, dotted ? Qt::DotLine : Qt::SolidLine, dotted ? Qt::FlatCap : Qt::SquareCap));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(centre, radius, radius);
+        drawn(QRectF(centre - QPointF(radius, radius), centre + QPointF(radius, radius)).adjusted(-width, -width, width, width));
+        return;
+    }
+    case DrawCall::Op::Print: {
+        // In layout pixels under the zoom, as a screen of that ratio draws text.
+        const double scale = grid().scale();
+        const QPointF topLeft = toDevice(call.x1, call.y1) / scale;
+        if (!drawable({topLeft.x(), topLeft.y()}))
+            return;
+        const QFont font = printFont(call.italic);
+        const QFontMetricsF metrics(font);
+        QPainter &p = painter();
+        p.save();
+        p.scale(scale, scale);
+        p.setFont(font);
+        p.setPen(colour);
+        p.drawText(topLeft + QPointF(0, metrics.ascent()), call.text);
+        p.restore();
+        drawn(QRectF(topLeft * scale, QSizeF(metrics.horizontalAdvance(call.text), metrics.height()) * scale));
+        return;
+    }
+    }
 }
 
-void PictureBox::paintDrawing(QPainter &painter, const QRect &)
+void PictureBox::paintDrawing(QPainter &painter, const QRect &client)
 {
     endPainting();  // a repaint inside an event (under a message box) shows all drawn so far
     if (!raster_.isNull())
-        painter.drawImage(clientArea().topLeft(), raster_);
+        painter.drawImage(client.topLeft(), raster_);
 }
 
-void PictureBox::paintBorder(QPainter &painter)
+void PictureBox::paintBorder(QPainter &painter, const DeviceGrid &grid)
 {
+    const QRect area = grid.area();
+    const int w = grid.width();
     // Only a box that answers keys shows where the keyboard is.
     if (hasFocus() && (property("formsClickable").toBool() || !choices().isEmpty()))
-        focusMark(painter, clientArea(), palette().color(QPalette::Highlight));
-    const QRect r = rect();
+        focusMark(painter, clientDevice(grid), w, palette().color(QPalette::Highlight));
     if (border_ == Border::Flat)
-        outline(painter, r, palette().color(QPalette::Dark));
+        outline(painter, area, w, palette().color(QPalette::Dark));
     if (border_ == Border::Sunken) {
         // A classic sunken 3D edge: shadow outside top-left, light outside bottom-right.
-        bevel(painter, r, palette().color(QPalette::Mid), palette().color(QPalette::Light));
-        bevel(painter, r.adjusted(1, 1, -1, -1), palette().color(QPalette::Shadow), palette().color(QPalette::Midlight));
+        bevel(painter, area, w, palette().color(QPalette::Mid), palette().color(QPalette::Light));
+        bevel(painter, area.adjusted(w, w, -w, -w), w, palette().color(QPalette::Shadow), palette().color(QPalette::Midlight));
     }
 }
 

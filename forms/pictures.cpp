@@ -48,7 +48,7 @@ QSize Picture::size() const
     return isNull() ? QSize() : rendered(path_).size;
 }
 
-void Picture::paint(QPainter &painter, QPointF topLeft) const
+void Picture::paint(QPainter &painter, QPointF topLeft, double scale) const
 {
     if (isNull())
         return;
@@ -57,7 +57,7 @@ void Picture::paint(QPainter &painter, QPointF topLeft) const
         return;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    r.svg->render(&painter, QRectF(topLeft, r.size));
+    r.svg->render(&painter, QRectF(topLeft, QSizeF(r.size) * scale));
     painter.restore();
 }
 

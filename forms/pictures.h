@@ -21,7 +21,8 @@ public:
     bool isNull() const { return path_.isEmpty(); }
     const QString &title() const { return title_; }  // what a screen reader says of it
     QSize size() const;  // the picture's own size in logical pixels
-    void paint(QPainter &painter, QPointF topLeft) const;
+    // Drawn from its SVG at its own size times scale, in the painter's units.
+    void paint(QPainter &painter, QPointF topLeft, double scale = 1) const;
 
     bool operator==(const Picture &other) const { return path_ == other.path_; }
 

@@ -4,11 +4,13 @@
 // surfaces; labels and images are child widgets kept below windowed ones.
 #pragma once
 
+#include "grid.h"
 #include "pictures.h"
 
 #include <QColor>
 #include <QWidget>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace forms {
@@ -31,7 +33,8 @@ private:
 };
 
 // A line object: X1..Y2 in its surface's coordinates (user units on a picture
-// box, twips on the window), single precision, painted above the drawing.
+// box, twips on the window), single precision, painted above the drawing, its
+// width in layout pixels.
 class LineObject {
 public:
     LineObject(Surface *owner, QColor color, int width) : owner_(owner), color_(color), width_(width) {}
@@ -78,11 +81,16 @@ public:
 
     LineObject &addLine(QColor color, int width);
 
-    // Where a point of this surface's coordinates lies, in logical pixels of
-    // the widget. Plain surfaces count in twips.
+    // Where a point of this surface's coordinates lies, in layout pixels of
+    // the widget: the centre of a pixel. Plain surfaces count in twips.
     virtual QPointF toPixel(double x, double y) const;
-    // The area children and drawing use, inside any border.
-    virtual QRect clientArea() const { return rect(); }
+    // The area children and drawing use, inside any border, in layout pixels.
+    virtual QRect clientArea() const { return QRect(QPoint(), layoutOf(*this).size()); }
+
+    // Where the surface stands on the device's pixels, worked out again when
+    // its place, its window's zoom or the screen changes.
+    const DeviceGrid &grid() const;
+    virtual void regrid();
 
     Q_INVOKABLE void click() { emit clicked(); }  // as a mouse click would
 
@@ -91,20 +99,31 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    virtual void paintDrawing(QPainter &, const QRect & /*dirty*/) {}
-    virtual void paintBorder(QPainter &) {}
+    // All in the widget's device pixels: the drawing in its client area, and
+    // the border around it.
+    virtual void paintDrawing(QPainter &, const QRect & /*client*/) {}
+    virtual void paintBorder(QPainter &, const DeviceGrid &) {}
+    // A line object's end in device pixels of the widget, and the line.
+    virtual QPointF lineEnd(const DeviceGrid &grid, double x, double y) const;
+    virtual void paintLine(QPainter &painter, const DeviceGrid &grid, const LineObject &line) const;
+    // How many lines of one layout pixel the border is wide.
+    virtual int borderLines() const { return 0; }
+    QRect clientDevice(const DeviceGrid &grid) const;
+    void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     friend class LineObject;
-    QRectF pixelBounds(const LineObject &line) const;
-    void repaintLine(const QRectF &before, const QRectF &after);
+    QRect deviceBounds(const LineObject &line) const;
+    void repaintLine(const QRect &before, const QRect &after);
 
     QColor back_;
     Picture picture_;
     std::vector<std::unique_ptr<LineObject>> lines_;
     ClickGesture gesture_;
+    mutable std::optional<DeviceGrid> grid_;
 };
 
 template <class Edit> void LineObject::change(Edit edit)
@@ -117,8 +136,8 @@ template <class Edit> void LineObject::change(Edit edit)
         return;
     if (!owner_->isVisible())  // nothing on screen to repaint yet
         return;
-    owner_->repaintLine(before.visible_ ? owner_->pixelBounds(before) : QRectF(),
-                        visible_ ? owner_->pixelBounds(*this) : QRectF());
+    owner_->repaintLine(before.visible_ ? owner_->deviceBounds(before) : QRect(),
+                        visible_ ? owner_->deviceBounds(*this) : QRect());
 }
 
 } // namespace forms

@@ -1,4 +1,5 @@
-// Every suite runs headless against the real widgets.
+// Every suite runs headless against the real widgets, on a screen large
+// enough for either window at twice its size.
 #include "forms/application.h"
 
 #include <QApplication>
@@ -6,7 +7,7 @@
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" TEST_SCREEN);
     QApplication app(argc, argv);
     forms::setUpApplication(app);
     testing::InitGoogleTest(&argc, argv);

@@ -80,8 +80,8 @@ TEST_P(EveryAngle, ObeysTheFormulaAndItsBands)
     const int formula = GetParam();
     choose(formula);
     const int r = qRound(form.Picture1.devicePixelRatioF());
-    forms::PictureBox &solo = form.Picture2;  // hidden: a canvas of the same size to print one text alone on
-    solo.setGeometry(form.Picture1.geometry()), solo.setCanvasFont(form.Picture1.canvasFont()), solo.Scale(-2, 2, 2, -2);
+    forms::PictureBox solo(nullptr, forms::Border::Sunken);  // of the same size, to print one text alone on
+    solo.resize(form.Picture1.size()), solo.setBackColor(Qt::white), solo.setCanvasFont(form.Picture1.canvasFont()), solo.Scale(-2, 2, 2, -2);
     QHash<QString, QRegion> inks;  // in device pixels
     auto inkOf = [&](const QString &text, double x, double y, bool italic) -> QRegion {
         QRegion &ink = inks[QStringLiteral("%1 %2 %3 %4").arg(text).arg(float(x)).arg(float(y)).arg(italic)];
