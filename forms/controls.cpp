@@ -1,6 +1,7 @@
 #include "controls.h"
 
 #include "edges.h"
+#include "style.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -115,7 +116,7 @@ void CommandButton::paintEvent(QPaintEvent *event)
         return;
     }
     QStylePainter p(this);
-    p.scale(zoom, zoom);
+    zoomPainter(p, zoom);
     QStyleOptionButton option;
     initStyleOption(&option);
     option.rect = QRect(QPoint(), (QSizeF(size()) / zoom).toSize());

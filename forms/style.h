@@ -6,6 +6,10 @@
 
 namespace forms {
 
+// Scales a painter to a zoom, Qt's own controls drawn under it as sharp as
+// on a screen of that ratio.
+void zoomPainter(QPainter &painter, double zoom);
+
 class ZoomStyle : public QProxyStyle {
 public:
     ZoomStyle();

@@ -23,6 +23,14 @@ QString references(int ratio)
     return QStringLiteral(REFERENCE_DIR "/") + QLocale::system().uiLanguages().value(0).section(u'-', 0, 0) + (ratio > 1 ? QStringLiteral("-x%1").arg(ratio) : QString());
 }
 
+// A rectangle in a control's own layout pixels, on the window (or the part of
+// one) that shows it, at the zoom.
+QRect onWindow(QWidget &window, QWidget &w, const QRectF &layout)
+{
+    const double zoom = forms::zoomOf(w);
+    return QRectF(QPointF(w.mapTo(&window, QPoint())) + layout.topLeft() * zoom, layout.size() * zoom).toAlignedRect();
+}
+
 // The texts of labels and buttons in sight that do not fit: wider than their
 // control (a label's would wrap, out of sight) or over another such text.
 QString crowded(QWidget &window)
@@ -34,10 +42,10 @@ QString crowded(QWidget &window)
         auto *button = qobject_cast<QPushButton *>(w);
         const QString text = label ? label->text() : button ? button->text() : QString();
         const QFontMetrics metrics(w->font());
-        const int width = metrics.horizontalAdvance(text);
-        const QRect ink(w->mapTo(&window, QPoint(button ? (w->width() - width) / 2 : 0, 0)), QSize(width, metrics.height()));
+        const int width = metrics.horizontalAdvance(text), room = forms::layoutOf(*w).width();
+        const QRect ink = onWindow(window, *w, QRect(button ? (room - width) / 2 : 0, 0, width, metrics.height()));
         if (text.isEmpty() || !window.rect().intersects(ink)) continue;
-        if (width > (button ? w->width() - 8 : w->width())) found += text + " is wider than " + w->objectName() + "; ";
+        if (width > (button ? room - 8 : room)) found += text + " is wider than " + w->objectName() + "; ";
         for (const auto &[other, its] : texts)
             if (ink.intersects(its)) found += text + " runs over " + other + "; ";
         texts.emplace_back(text, ink);
@@ -103,15 +111,18 @@ std::vector<Text> textsOf(QWidget &window)
 {
     std::vector<Text> texts;
     for (QWidget *w : QList<QWidget *>{&window} + window.findChildren<QWidget *>()) {
-        const QRect place(w->mapTo(&window, QPoint()), w->size());
-        const QRegion seen = w->visibleRegion().translated(place.topLeft());
+        const QRect place(QPoint(), forms::layoutOf(*w).size());  // in layout pixels
+        const QRegion seen = w->visibleRegion().translated(w->mapTo(&window, QPoint()));
         const QFontMetrics metrics(w->font());
+        const double zoom = forms::zoomOf(*w);  // Qt draws a text box in a font of its own at the zoom
         auto add = [&](const QString &text, QFont font, QPalette::ColorRole role, const QRect &where, bool italic = false) {
             const QColor colour = role == QPalette::NoRole ? static_cast<forms::PictureBox *>(w)->foreColor : w->palette().color(role);
             font.setItalic(italic || font.italic());
-            const QString style = QStringLiteral(" [%1 %2px%3%4 %5]").arg(QFontInfo(font).family()).arg(QFontInfo(font).pixelSize())
+            const QString style = QStringLiteral(" [%1 %2px%3%4 %5]").arg(QFontInfo(font).family()).arg(qRound(QFontInfo(font).pixelSize() / (w->inherits("QLineEdit") ? zoom : 1)))
                                       .arg(font.bold() ? " bold" : "", font.italic() ? " italic" : "", colour.name());
-            if (!text.isEmpty() && !(seen & where).isEmpty()) texts.push_back({w->objectName() + ": " + text + style, colour, seen & where.adjusted(-3, -3, 3, 3)});
+            const QRect inWindow = onWindow(window, *w, where);
+            if (!text.isEmpty() && !(seen & inWindow).isEmpty())
+                texts.push_back({w->objectName() + ": " + text + style, colour, seen & onWindow(window, *w, where.adjusted(-3, -3, 3, 3))});
         };
         if (auto *label = qobject_cast<QLabel *>(w)) {  // its lines laid out on the em box
             QRect lines = metrics.boundingRect(place, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, label->text());
@@ -124,7 +135,7 @@ std::vector<Text> textsOf(QWidget &window)
             add(entry->text(), w->font(), QPalette::Text, place.adjusted(3, 3, -3, -3));
         else if (auto *canvas = qobject_cast<forms::PictureBox *>(w))
             for (const auto &printed : canvas->printed())
-                add(printed.text, canvas->canvasFont(), QPalette::NoRole, printed.ink.translated(place.topLeft() + canvas->clientArea().topLeft()), printed.italic);
+                add(printed.text, canvas->canvasFont(), QPalette::NoRole, printed.ink.translated(canvas->clientArea().topLeft()), printed.italic);
     }
     return texts;
 }
@@ -160,7 +171,8 @@ QString offColour(const QImage &image, const QTransform &device, const std::vect
 // the frame of its background picture along its edges.
 QRegion picturesOf(QWidget &window)
 {
-    QRegion pictures = QRegion(window.rect()) - window.rect().adjusted(10, 10, -10, -10);
+    const int edge = qRound(10 * forms::zoomOf(window));
+    QRegion pictures = QRegion(window.rect()) - window.rect().adjusted(edge, edge, -edge, -edge);
     for (QWidget *w : window.findChildren<QWidget *>())
         if (auto *surface = qobject_cast<forms::Surface *>(w); w->inherits("forms::Image") || w->inherits("forms::PictureButton") || (surface && !surface->picture().isNull()))
             pictures += QRect(w->mapTo(&window, QPoint()), w->size());
@@ -194,8 +206,8 @@ struct Looks : testing::Test {
     void look(QWidget &shown, const QString &name, bool inkOnly = false)
     {
         QImage actual = shown.grab().toImage().convertToFormat(QImage::Format_RGB32);
-        const int ratio = qRound(actual.devicePixelRatio());
-        const QTransform device = QTransform::fromScale(ratio, ratio);
+        const int ratio = qRound(actual.devicePixelRatio() * forms::zoomOf(shown));  // device pixels per layout pixel
+        const QTransform device = QTransform::fromScale(actual.devicePixelRatio(), actual.devicePixelRatio());
         actual.setDevicePixelRatio(1);  // compared pixel for pixel
         if (inkOnly)
             actual = ink(actual);
@@ -243,7 +255,7 @@ struct Looks : testing::Test {
             messages << QStringLiteral("%1 | %2 | %3 | %4\n").arg(box->windowTitle(), box->text(), box->icon() == QMessageBox::Warning ? "exclamation" : "other", ok->text());
             // Its text and its button; the frame around them is Qt's own style's. The test screen
             // at a ratio of 2 is too narrow for the text on one line.
-            if (picture && box->devicePixelRatio() == 1)
+            if (picture && box->devicePixelRatio() == 1 && zoom == 1)
                 look(*box->findChild<QLabel *>("qt_msgbox_label"), picture, true), look(*ok, picture + QStringLiteral("-button"), true);
             ok->click();
         });
@@ -255,7 +267,9 @@ struct Looks : testing::Test {
         return ms;
     }
     static void enter(QLineEdit &entry, const char *text, QAbstractButton &button) { entry.setText(QString::fromUtf8(text)); button.click(); }
-    static forms::Form &shown(forms::Form &w) { return w.show(), QApplication::setActiveWindow(&w), w; }
+    // Shown at the zoom a run asks for (ZENTRAK_ZOOM), as Ctrl+plus would show it.
+    const double zoom = qEnvironmentVariableIsSet("ZENTRAK_ZOOM") ? qEnvironmentVariable("ZENTRAK_ZOOM").toDouble() : 1;
+    forms::Form &shown(forms::Form &w) const { return w.setZoom(zoom), w.show(), QApplication::setActiveWindow(&w), w; }
 };
 
 TEST_F(Looks, UnitrixThroughALessonOfEachFormula)
@@ -306,7 +320,7 @@ TEST_F(Looks, UnitrixThroughALessonOfEachFormula)
     enter(f.Text1, "1700", f.Command1);  // OQ's angle, 1880, is refused at the end of P's run
     answerTheBox();
     settle(all);
-    reviewed("unitrix-messages.txt", messages.join(""), qRound(w.devicePixelRatioF()));
+    reviewed("unitrix-messages.txt", messages.join(""), qRound(w.devicePixelRatioF() * zoom));
 }
 
 TEST_F(Looks, AngulonThroughALessonOfEachRow)
@@ -336,7 +350,7 @@ TEST_F(Looks, AngulonThroughALessonOfEachRow)
         answerTheBox();
         enter(*entry, "1800.5", entry == &f.Text1 ? f.Command1 : entry == &f.Text2 ? f.Command4 : f.Command5);
     }
-    reviewed("angulon-messages.txt", messages.join(""), qRound(w.devicePixelRatioF()));
+    reviewed("angulon-messages.txt", messages.join(""), qRound(w.devicePixelRatioF() * zoom));
 }
 
 // Every picture a window description names loads and draws something, and so
