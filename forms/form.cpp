@@ -68,7 +68,8 @@ Form::Form(const WindowSpec &spec) : Surface(nullptr)
     const QSize free = screen()->availableGeometry().size() - QSize(16, 48);
     const double fits = std::min(free.width() / double(client_.width()), free.height() / double(client_.height()));
     setMinimumSize(client_ / 4);
-    resize(client_ * std::min(1.0, fits));
+    asked_ = client_ * std::min(1.0, fits);
+    resize(asked_);
     applyZoom(fit());
 }
 

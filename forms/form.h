@@ -80,7 +80,8 @@ private:
     bool shownOnce_ = false;
     QSize client_;        // at zoom 1, in layout pixels
     double zoom_ = 1;
-    double wanted_ = 0;   // a zoom asked for where the window fills the screen; 0: none
+    double wanted_ = 0;   // a zoom asked for with the keys; 0: the largest that fits
+    QSize asked_;         // the size the window was given for it
     QList<QWidget *> placed_;  // the controls, containers before what they hold
     QShortcut *leaveFullScreen_ = nullptr;
 };

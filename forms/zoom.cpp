@@ -35,21 +35,22 @@ void Form::addZoomKeys()
     leaveFullScreen_->setEnabled(false);  // Escape means nothing else here
 }
 
+// The largest zoom at which the client area fits the window; a zoom asked for
+// instead where it fits, to within the pixel the window's size was rounded to.
 double Form::fit() const
 {
-    return std::min(width() / double(client_.width()), height() / double(client_.height()));
+    const double fits = std::min(width() / double(client_.width()), height() / double(client_.height()));
+    return wanted_ && fits >= wanted_ * 0.995 ? wanted_ : fits;
 }
 
 void Form::setZoom(double zoom)
 {
-    if (fillsScreen(*this)) {
-        wanted_ = zoom;
-        applyZoom(std::min(zoom, fit()));
-    } else {
-        wanted_ = 0;
-        resize(client_ * zoom);
-        applyZoom(fit());
+    wanted_ = zoom;
+    if (!fillsScreen(*this)) {
+        asked_ = QSize(int(std::ceil(client_.width() * zoom)), int(std::ceil(client_.height() * zoom)));
+        resize(asked_);
     }
+    applyZoom(fit());
 }
 
 void Form::stepZoom(int steps)
@@ -62,7 +63,9 @@ void Form::stepZoom(int steps)
 void Form::resizeEvent(QResizeEvent *event)
 {
     Surface::resizeEvent(event);
-    applyZoom(wanted_ && fillsScreen(*this) ? std::min(wanted_, fit()) : fit());
+    if (!fillsScreen(*this) && size() != asked_)  // dragged by its edge: the lesson fills it
+        wanted_ = 0;
+    applyZoom(fit());
 }
 
 void Form::changeEvent(QEvent *event)
@@ -71,8 +74,7 @@ void Form::changeEvent(QEvent *event)
     if (event->type() != QEvent::WindowStateChange)
         return;
     leaveFullScreen_->setEnabled(isFullScreen());
-    if (!fillsScreen(*this))
-        wanted_ = 0;
+    wanted_ = 0;  // maximised, full screen or back: the lesson fills the window
 }
 
 // Every control moves to its place at the zoom, the page centred in the
