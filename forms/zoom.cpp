@@ -107,6 +107,15 @@ void Form::place(QWidget &widget)
     const QRect window = QRectF(QRectF(grid.inWindow()).topLeft() / grid.ratio(),
                                 QSizeF(grid.inWindow().size()) / grid.ratio()).toAlignedRect();
     widget.setGeometry(window.translated(-widget.parentWidget()->mapTo(this, QPoint())));
+    if (widget.parentWidget() != this)
+        return;
+    // What lies outside the client area is not seen, in the margin around the page too.
+    const QRect page = QRectF(QPointF(property("formsPage").toPoint()), QSizeF(client_) * zoom_).toAlignedRect();
+    const QRect seen = (page & widget.geometry()).translated(-widget.pos());
+    if (seen == widget.rect())
+        widget.clearMask();
+    else
+        widget.setMask(seen.isEmpty() ? QRegion(-1, -1, 1, 1) : QRegion(seen));
 }
 
 } // namespace forms

@@ -3,7 +3,7 @@
 . "$(dirname "$0")/lib.sh"
 binary=$2 artifacts=$3
 mkdir -p "$artifacts"
-start_display
+start_display "$([ "$1" = projector ] && echo 1920x1080)"
 
 unitrix() {  # 180°+α, α = 30 and Return: P and Q marked and read out, OQ's tangent last. Origin (192.5, 224.5), 83.25 px a unit.
     local shot="$artifacts/unitrix-lesson.png"
@@ -40,6 +40,32 @@ angulon() {  # Rows started while others turn: an arc to 60°, a spiral to 480°
     click 560 164  # 清除: the rays hidden, the marks wiped, the plane kept
     probes "$artifacts/angulon-cleared.png" "blank 232 175 94 3 rays hidden, laid on the x-axis" "blank 209 148 9 9 β's spiral wiped" \
         "dark 330 169 9 5 x-axis' arrowhead kept" "dark 175 11 5 7 y-axis' arrowhead kept"
+}
+
+projector() {  # unitrix on a 1920 x 1080 projector: the lesson fills the screen, drawn as at zoom 1, scaled
+    QT_SCALE_FACTOR=2 start_program "$binary" Zentrak
+    local geometry; geometry=$(xdotool getwindowgeometry "$window" | awk '/Geometry:/{print $2}')
+    [ "${geometry%x*}" -le 1920 ] && [ "${geometry#*x}" -le 1080 ] || fail "at a scale factor of 2 the window is $geometry"
+    kill "$program_pid"
+    start_program "$binary" Zentrak
+    xdotool windowsize "$window" 1920 1080; sleep 0.5
+    local zoom=1.93202 left=245 shot="$artifacts/projector-lesson.png"  # 1080 / 559, centred across
+    at() { awk -v z=$zoom -v l=$left -v x="$1" -v y="$2" 'BEGIN { printf "%d %d", l + x * z, y * z }'; }
+    scaled() {  # PROBE at zoom 1 -> the same at the zoom
+        local mode x y w h what; read -r mode x y w h what <<<"$1"
+        awk -v z=$zoom -v l=$left -v m="$mode" -v x="$x" -v y="$y" -v w="$w" -v h="$h" -v t="$what" \
+            'BEGIN { printf "%s %d %d %d %d %s", m, l + x * z, y * z, w * z + 0.5, h * z + 0.5, t }'
+    }
+    # shellcheck disable=SC2046  # at prints X Y
+    click $(at 476 316); click $(at 420 338); click $(at 92 430); type_text 30; xdotool key Return
+    local m x y w h what; read -r m x y w h what <<<"$(scaled "dark 644 258 70 20 read-out of tan(180°+α)")"
+    wait_for 10 shoot_probe "$m" "$x" "$y" "$w" "$h" "$shot" "$what"
+    local p probes=()
+    for p in "dark 289 121 8 8 unit circle at 45°" "dark 254 184 7 7 ray OP at 30°" "0,255,0 117 263 7 7 green ray OQ at 210°" \
+             "255,0,0 310 149 11 11 red mark of P" "255,0,0 64 290 11 11 red mark of Q" "dark 348 231 11 11 letter x"; do
+        probes+=("$(scaled "$p")")
+    done
+    probes "$shot" "${probes[@]}" "blank 1700 30 200 600 the margin beside the page, where no hidden control shows"
 }
 
 screen_reader() {  # unitrix over the real accessibility bus, under dbus-run-session

@@ -12,8 +12,8 @@ wait_for() {  # SECONDS COMMAND...: quietly until it holds, then once more out l
     done
 }
 
-start_display() {  # our own, so tests run side by side; -noreset, or the last program leaving resets it and the next is turned away
-    Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp -noreset 5>"$work/display" 2>/dev/null &
+start_display() {  # [WxH] our own, so tests run side by side; -noreset, or the last program leaving resets it and the next is turned away
+    Xvfb -displayfd 5 -screen 0 "${1:-1024x768}x24" -nolisten tcp -noreset 5>"$work/display" 2>/dev/null &
     pids+=($!)
     wait_for 5 test -s "$work/display" || fail "Xvfb did not start"
     export DISPLAY=":$(cat "$work/display")"
