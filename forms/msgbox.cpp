@@ -1,9 +1,12 @@
 #include "msgbox.h"
 
+#include "grid.h"
+
 #include <QApplication>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <cmath>
 
 namespace forms {
 
@@ -22,7 +25,13 @@ void MsgBox(const QString &prompt, MsgBoxStyle style, const QString &title)
     const QMessageBox::Icon icon = style == MsgBoxStyle::Exclamation ? QMessageBox::Warning
                                  : style == MsgBoxStyle::Critical    ? QMessageBox::Critical
                                                                      : QMessageBox::Information;
-    QMessageBox box(icon, title, prompt, QMessageBox::NoButton, QApplication::activeWindow());
+    QWidget *window = QApplication::activeWindow();
+    QMessageBox box(icon, title, prompt, QMessageBox::NoButton, window);
+    if (window && zoomOf(*window) != 1) {  // as large as the lesson it answers, on a projector too
+        QFont font = box.font();
+        font.setPixelSize(int(std::lround(font.pixelSize() * zoomOf(*window))));
+        box.setFont(font);
+    }
     QPushButton *ok = box.addButton(QCoreApplication::translate("forms", "确定"), QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
