@@ -157,6 +157,27 @@ void Lesson(benchmark::State &state, double alpha)
     state.counters["boxes"] = boxes;
 }
 
+// A finished lesson of 1800° drawn anew at another zoom, as when a teacher
+// maximises the window: every control placed again and each canvas's calls
+// since its Cls drawn at the new resolution (−α: P turns 1800°, Q −1800°).
+void RedrawAtNewZoom(benchmark::State &state)
+{
+    unitrix::Form1 form;
+    form.window().click("Picture6");
+    form.window().click("Image14");
+    form.Text1.setText(QStringLiteral("1800"));
+    form.window().click("Command1");
+    for (forms::Timer *timer : {&form.Timer1, &form.Timer2})
+        while (timer->isEnabled())
+            timer->tick();
+    double zoom = 1.5;
+    for (auto _ : state) {
+        form.window().setZoom(zoom);
+        benchmark::DoNotOptimize(form.Picture1.drawing().constBits());
+        zoom = zoom == 1.5 ? 2 : 1.5;
+    }
+}
+
 // ------------------------------------------------------------------ summary
 
 // The console report as usual, and at the end every tick against the floor of
@@ -192,7 +213,7 @@ public:
             const double ns = results_[name];
             if (name == "floor") {
                 std::fprintf(out, "row\tfloor: one segment into the canvas raster\t%.0f ns\t-\t-\n", ns);
-            } else if (name.starts_with("lesson")) {
+            } else if (name.starts_with("lesson") || name.starts_with("redraw")) {
                 const double ms = ns / 1e6;
                 std::fprintf(out, "row\t%s\t%.2f ms\t< %.0f ms\t%s\n", name.c_str(), ms, MaxLessonMs,
                              ms < MaxLessonMs ? "pass" : "FAIL");
@@ -250,6 +271,7 @@ void registerAll()
     for (double alpha : {1800.0, -1800.0})
         add(name("lesson 180+alpha, alpha", alpha), Lesson, alpha)
             ->Unit(benchmark::kMillisecond);
+    add("redraw a finished 1800 deg lesson at a new zoom", RedrawAtNewZoom)->Unit(benchmark::kMillisecond);
 }
 
 } // namespace

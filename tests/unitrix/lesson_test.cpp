@@ -1,6 +1,6 @@
 // The reduction-formula window headless: every angle's lesson under every
 // formula, held to the lesson's own rules; the hidden figures, bad entries,
-// reset, and the keyboard and screen-reader paths.
+// reset, and the keyboard, screen-reader and mouse paths.
 #include "form1.h"
 #include "harness.h"
 
@@ -12,19 +12,22 @@ using namespace testing_support;
 namespace {
 
 struct Lesson : testing::Test {
-    RecordingFromStart recording;
     MessageBoxes boxes;
     unitrix::Form1 form;
     forms::Form &window = form.window();
 
+    Lesson() { form.Picture1.setRecording(true); }
     void choose(int type) { window.click("Picture6"), window.click(QString("Image1%1").arg(type + 1)); }
-    static void enter(QLineEdit &entry, const QString &angle, const char *button) { entry.setText(angle), static_cast<forms::Form *>(entry.window())->click(button); }
-    static void ticks(int n, std::initializer_list<forms::Timer *> timers) { while (n-- > 0) std::ranges::for_each(timers, &forms::Timer::tick); }
+    void enter(QLineEdit &entry, const QString &angle, const char *button) { entry.setText(angle), window.click(button); }
+    static void ticks(int n, std::initializer_list<forms::Timer *> timers)
+    {
+        while (n-- > 0) std::ranges::for_each(timers, &forms::Timer::tick);
+    }
     // P's read-outs | the angle of OQ handed over | Q's read-outs.
     QString told() const
     {
-        return QString("%1 %2 %3 | %4 | %5 %6 %7").arg(form.Label4.text(), form.Label6.text(), form.Label8.text(), form.Text2.text(),
-                                                       form.Label12.text(), form.Label13.text(), form.Label14.text());
+        return QString("%1 %2 %3 | %4 | %5 %6 %7").arg(form.Label4.text(), form.Label6.text(), form.Label8.text(),
+            form.Text2.text(), form.Label12.text(), form.Label13.text(), form.Label14.text());
     }
 };
 
@@ -35,157 +38,146 @@ struct Lesson : testing::Test {
 // digit: sin(180°+α) = −sin α, cos(180°+α) = −cos α, tan(180°+α) = tan α and
 // so on. Only a last digit may differ, where 3.14159 puts the angle of OQ a
 // few millionths of a radian off 180° ± α and the two exact values round to
-// either side of a fourth decimal.
-QString obeys(const unitrix::Form1 &f, int formula, double alpha, double beta)
+// either side of a fourth decimal (about one read-out in eighty).
+QString obeys(const unitrix::Form1 &f, int formula, double alpha, std::optional<double> beta)
 {
     static const QRegularExpression decimals("^-?(0|[1-9][0-9]*)(\\.[0-9]{0,3}[1-9])?$");
-    auto written = [](const QString &s, double x) { return decimals.match(s).hasMatch() && s != "-0" && std::fabs(s.toDouble() - x) <= 0.50000001e-4; };
-    auto tangent = [&](const QLabel &t, const QLabel &s, const QLabel &c, bool none) {
-        return none || c.text() == "0" ? t.text() == "不存在" : written(t.text(), s.text().toDouble() / c.text().toDouble());
+    auto written = [](const QString &s, double x) {
+        return decimals.match(s).hasMatch() && s != "-0" && std::fabs(s.toDouble() - x) <= 0.50000001e-4;
     };
     auto negated = [](const QString &s) { return s == "0" ? s : s.startsWith('-') ? s.mid(1) : '-' + s; };
-    const double a = alpha * 3.14159 / 180, w = beta * 3.14159 / 180;
-    const int sign[3][3] = {{-1, -1, 1}, {1, -1, -1}, {-1, 1, -1}};  // of sin, cos and tan of OQ's angle against α's
     const QLabel *p[] = {&f.Label4, &f.Label6, &f.Label8}, *q[] = {&f.Label12, &f.Label13, &f.Label14};
-    QString broken;
-    if (!written(p[0]->text(), std::sin(a)) || !written(p[1]->text(), std::cos(a)) || !tangent(*p[2], *p[0], *p[1], false))
-        broken += " P's read-outs";
-    if (std::isnan(w)) {  // no Q
-    } else if (!written(q[0]->text(), std::sin(w)) || !written(q[1]->text(), std::cos(w)) || !tangent(*q[2], *q[0], *q[1], p[2]->text() == "不存在")) {
-        broken += " Q's read-outs";
+    auto read = [&](const QLabel *const *l, double deg, bool none) {  // sine, cosine, and the tangent of the two
+        const double w = deg * 3.14159 / 180;
+        const bool tangent = none || l[1]->text() == "0" ? l[2]->text() == "不存在"
+                                                          : written(l[2]->text(), l[0]->text().toDouble() / l[1]->text().toDouble());
+        return written(l[0]->text(), std::sin(w)) && written(l[1]->text(), std::cos(w)) && tangent;
+    };
+    QString broken = read(p, alpha, false) ? "" : " P's read-outs";
+    if (beta) {
+        const int sign[3][3] = {{-1, -1, 1}, {1, -1, -1}, {-1, 1, -1}};  // of sin, cos, tan of OQ's angle against α's
+        broken += read(q, *beta, p[2]->text() == "不存在") ? "" : " Q's read-outs";
+        bool alike = true;
+        for (int i = 0; i < 3; ++i) {
+            const int s = sign[formula - 1][i];
+            const bool same = q[i]->text() == (s < 0 && p[i]->text() != "不存在" ? negated(p[i]->text()) : p[i]->text());
+            const double x = i ? std::cos(alpha * 3.14159 / 180) : std::sin(alpha * 3.14159 / 180);
+            const double y = i ? std::cos(*beta * 3.14159 / 180) : std::sin(*beta * 3.14159 / 180);
+            if (!same && (i == 2 ? alike : std::lround(y * 1e4) == std::lround(s * x * 1e4))) broken += " the formula";
+            alike = alike && same;
+        }
     }
-    bool alike = true;
-    for (int i = 0; i < 2 && !std::isnan(w); ++i) {
-        const double x = i ? std::cos(a) : std::sin(a), y = i ? std::cos(w) : std::sin(w);
-        const bool same = q[i]->text() == (sign[formula - 1][i] < 0 ? negated(p[i]->text()) : p[i]->text());
-        alike = alike && same;
-        if (!same && std::lround(y * 1e4) == std::lround(sign[formula - 1][i] * x * 1e4)) broken += " the formula's sign or digits";
-    }
-    if (alike && !std::isnan(w) && q[2]->text() != (sign[formula - 1][2] < 0 && p[2]->text() != "不存在" ? negated(p[2]->text()) : p[2]->text()))
-        broken += " the tangents' relation";
-    return broken.isEmpty() ? broken : QStringLiteral("α = %1:%2 (%3); ").arg(alpha).arg(broken, f.Label4.text() + ' ' + f.Label6.text() + ' ' + f.Label8.text() + " | " + f.Label12.text() + ' ' + f.Label13.text() + ' ' + f.Label14.text());
+    QStringList shown;
+    for (const QLabel *l : {p[0], p[1], p[2], q[0], q[1], q[2]}) shown << l->text();
+    return broken.isEmpty() ? broken : QString("α = %1:%2 (%3); ").arg(alpha).arg(broken, shown.join(' '));
 }
 
-// Every whole α from −1800 to 1800 under a formula, as a pupil runs it: each
-// run of P and then of Q turns and marks by its band, the read-outs obey the
+// Every whole α from −1800 to 1800 under a formula, as a pupil runs it: the
+// runs of P and then of Q turn and mark by their bands, the read-outs obey the
 // formula, and the angle of OQ past 1800 brings the range message instead of
 // Q. The coordinate texts stand at their places (P's at (1.5 cos α, 1.7 sin α),
 // Q's by the direction OQ turned) unless there they would be cut or print over
 // another text; wherever they stand they are whole, 3 pixels inside the
 // canvas, 2 pixels clear of every other text's ink and near their places.
-class EveryAngle : public Lesson, public testing::WithParamInterface<int> {};
+class EveryAlpha : public Lesson, public testing::WithParamInterface<int> {};
 
-TEST_P(EveryAngle, ObeysTheFormulaAndItsBands)
+TEST_P(EveryAlpha, ReadsOffAsTheFormulaSays)
 {
-    const int formula = GetParam();
+    const int formula = GetParam(), r = qRound(form.Picture1.devicePixelRatioF());
     choose(formula);
-    const int r = qRound(form.Picture1.devicePixelRatioF());
     forms::PictureBox solo(nullptr, forms::Border::Sunken);  // of the same size, to print one text alone on
-    solo.resize(form.Picture1.size()), solo.setBackColor(Qt::white), solo.setCanvasFont(form.Picture1.canvasFont()), solo.Scale(-2, 2, 2, -2);
+    solo.resize(form.Picture1.size()), solo.setBackColor(Qt::white), solo.setCanvasFont(form.Picture1.canvasFont());
+    solo.Scale(-2, 2, 2, -2);
     QHash<QString, QRegion> inks;  // in device pixels
-    auto inkOf = [&](const QString &text, double x, double y, bool italic) -> QRegion {
-        QRegion &ink = inks[QStringLiteral("%1 %2 %3 %4").arg(text).arg(float(x)).arg(float(y)).arg(italic)];
+    auto inkOf = [&](const forms::DrawCall &c) -> QRegion {
+        QRegion &ink = inks[QString("%1 %2 %3 %4").arg(c.text).arg(c.x1).arg(c.y1).arg(c.italic)];
         if (ink.isEmpty()) {
-            solo.Cls(), solo.CurrentX = float(x), solo.CurrentY = float(y), solo.FontItalic = italic, solo.Print(text);
-            const QRect near = QRect(solo.printed().back().ink.topLeft() * r, solo.printed().back().ink.size() * r).adjusted(-4 * r, -4 * r, 4 * r, 4 * r) & solo.drawing().rect();
+            solo.Cls(), solo.CurrentX = c.x1, solo.CurrentY = c.y1, solo.FontItalic = c.italic, solo.Print(c.text);
+            const QRect box = solo.printed().back().ink;
+            const QRect near = QRect(box.topLeft() * r, box.size() * r).adjusted(-4 * r, -4 * r, 4 * r, 4 * r) & solo.drawing().rect();
             ink = inkRegion(solo.drawing().copy(near), qRgb(255, 255, 255)).translated(near.topLeft());
         }
         return ink;
     };
-    auto crowd = [&](const QRegion &a, const QRegion &b) { return std::ranges::any_of(b, [&](const QRect &k) { return a.intersects(k.adjusted(-2 * r, -2 * r, 2 * r, 2 * r)); }); };
+    auto crowd = [&](const QRegion &a, const QRegion &b) {  // less than 2 pixels between
+        return std::ranges::any_of(b, [&](const QRect &k) { return a.intersects(k.adjusted(-2 * r, -2 * r, 2 * r, 2 * r)); });
+    };
     const QRect inside = QRect(QPoint(), form.Picture1.drawing().size()).adjusted(3 * r, 3 * r, -3 * r, -3 * r);
     QString broken;
     for (int alpha = -1800; alpha <= 1800 && broken.size() < 400; ++alpha) {
-        const double beta = formula == 1 ? 180 + alpha : formula == 2 ? 180 - alpha : -alpha, a = alpha * 3.14159 / 180, w = beta * 3.14159 / 180;
-        form.Picture1.clearRecorded();  // from the reset's Cls on
-        window.click("Command2");
-        boxes.shown.clear();
+        const double beta = formula == 1 ? 180 + alpha : formula == 2 ? 180 - alpha : -alpha;
+        form.Picture1.clearRecorded(), window.click("Command2"), boxes.shown.clear();  // from the reset's Cls on
         enter(form.Text1, QString::number(alpha), "Command1");
+        std::vector<forms::DrawCall> calls = form.Picture1.recorded();
+        auto drawn = [&] { calls.insert(calls.end(), form.Picture1.recorded().begin(), form.Picture1.recorded().end()); };
         if (alpha == 0) {  // nothing turns, so the read-outs are there at once
             ticks(3, {&form.Timer1});
             broken += obeys(form, formula, 0, formula == 3 ? 0 : 180) + (form.Timer1.isEnabled() ? "" : "0 ends; ");
             continue;
         }
-        std::vector<forms::DrawCall> calls = form.Picture1.recorded();
-        broken += watch(onWindow(form.P), FigureP, alpha);
-        calls.insert(calls.end(), form.Picture1.recorded().begin(), form.Picture1.recorded().end());
+        broken += watch(onWindow(form.P), FigureP, alpha), drawn();
         if (std::fabs(beta) > 1800) {
-            if (boxes.shown != QStringList{RangeMessage} || form.Label12.text() + form.Text2.text() != "" || window.focusWidget() != &form.Text2)
-                broken += QStringLiteral("α = %1: OQ's angle past 1800 is not refused; ").arg(alpha);
-            broken += obeys(form, formula, alpha, NAN);
+            if (boxes.shown != QStringList{RangeMessage} || !form.Label12.text().isEmpty() || window.focusWidget() != &form.Text2)
+                broken += QString("α = %1: OQ's angle past 1800 is not refused; ").arg(alpha);
+            broken += obeys(form, formula, alpha, {});
             continue;
         }
-        form.Picture1.clearRecorded();
-        if (beta == 0) ticks(3, {&form.Timer2});  // OQ at 0 does not turn; Q is shown at once
-        broken += beta == 0 ? (form.Timer2.isEnabled() ? "" : "OQ at 0 ends; ") : watch(onWindow(form.Q), FigureQ, beta);
-        calls.insert(calls.end(), form.Picture1.recorded().begin(), form.Picture1.recorded().end());
+        if (beta == 0)  // OQ at 0 does not turn; Q is shown at once
+            form.Picture1.clearRecorded(), ticks(3, {&form.Timer2}), broken += form.Timer2.isEnabled() ? "" : "OQ at 0 ends; ";
+        else
+            broken += watch(onWindow(form.Q), FigureQ, beta);
+        drawn();
         broken += obeys(form, formula, alpha, beta);
 
         std::vector<forms::DrawCall> texts;
         for (const forms::DrawCall &c : calls)
             if (c.op == forms::DrawCall::Op::Print && std::ranges::find(texts, c) == texts.end()) texts.push_back(c);
-        for (size_t i = 0; i < texts.size(); ++i) {
-            const forms::DrawCall &c = texts[i];
-            if (!c.text.contains('(')) continue;
+        for (const forms::DrawCall &c : texts) {
+            const double a = (c.text[0] == 'P' ? alpha : beta) * 3.14159 / 180;
             const QPointF place = c.text[0] == 'P' ? QPointF(1.5 * std::cos(a), 1.7 * std::sin(a))
                                 : beta == 0        ? QPointF(1.5, 0.2)
-                                                   : QPointF(1.8 * std::cos(w) - (beta > 0 ? 0.5 : 0), 1.7 * std::sin(w));
-            const QRegion here = inkOf(c.text, c.x1, c.y1, c.italic);
-            // Clear of the edge and of the texts before it by 3 pixels more than it
-            // needs (its glyphs' box, with room), it stands there;
-            // wherever it stands, no further from its place than a sideways move to stand whole and 48 pixels.
-            const QRect box = form.Picture1.inkOf(c.text, place.x(), place.y()), at(box.topLeft() * r, box.size() * r), clear = at.adjusted(-3 * r, -3 * r, 3 * r, 3 * r);
+                                                   : QPointF(1.8 * std::cos(a) - (beta > 0 ? 0.5 : 0), 1.7 * std::sin(a));
+            if (!c.text.contains('(')) continue;
+            // Clear of the edge and of the texts before it by 3 pixels more than it needs (its glyphs'
+            // box, with room), it stands there; anywhere, no further from its place than 48 pixels and
+            // a sideways move to stand whole.
+            const QRect box = form.Picture1.inkOf(c.text, place.x(), place.y()), at(box.topLeft() * r, box.size() * r);
+            const QRect clear = at.adjusted(-3 * r, -3 * r, 3 * r, 3 * r);
             const bool free = inside.contains(clear) && std::ranges::none_of(texts, [&](const forms::DrawCall &o) {
-                return (o.text[0] == 'P' || !o.text.contains('(')) && o.text != c.text && crowd(clear, inkOf(o.text, o.x1, o.y1, o.italic).boundingRect());
+                return (o.text[0] == 'P' || !o.text.contains('(')) && o.text != c.text && crowd(clear, inkOf(o).boundingRect());
             });
-            const double out = (std::max(inside.left() - at.left(), 0) + std::max(at.right() - inside.right(), 0)) / (r * form.Picture1.clientArea().width() / 4.0);
-            const bool moved = std::hypot(c.x1 - place.x(), c.y1 - place.y()) > 1e-4;
-            if ((free && moved) || !inside.contains(here.boundingRect()) || std::fabs(c.y1 - place.y()) > 0.6 || std::fabs(c.x1 - place.x()) > 0.6 + out)
-                broken += QStringLiteral("α = %1: %2 %3; ").arg(alpha).arg(c.text, free ? "moved from its place" : "cut or far off");
-            for (size_t j = 0; j < texts.size(); ++j)
-                if (j != i && crowd(here, inkOf(texts[j].text, texts[j].x1, texts[j].y1, texts[j].italic)))
-                    broken += QStringLiteral("α = %1: %2 over %3; ").arg(alpha).arg(c.text, texts[j].text);
+            const double out = std::max(inside.left() - at.left(), 0) + std::max(at.right() - inside.right(), 0);
+            const double dx = std::fabs(c.x1 - place.x()), dy = std::fabs(c.y1 - place.y());
+            if ((free && dx + dy > 1e-4) || !inside.contains(inkOf(c).boundingRect()) || dy > 0.6
+                || dx > 0.6 + out / (r * form.Picture1.clientArea().width() / 4.0))
+                broken += QString("α = %1: %2 %3; ").arg(alpha).arg(c.text, free ? "moved from its place" : "cut or far off");
+            for (const forms::DrawCall &o : texts)
+                if (&o != &c && crowd(inkOf(c), inkOf(o))) broken += QString("α = %1: %2 over %3; ").arg(alpha).arg(c.text, o.text);
         }
     }
     EXPECT_EQ(broken, "");
 }
-INSTANTIATE_TEST_SUITE_P(Formulas, EveryAngle, testing::Values(1, 2, 3));
+INSTANTIATE_TEST_SUITE_P(Formulas, EveryAlpha, testing::Values(1, 2, 3));
 
-// Figure 3 turns by its band at every whole angle either way.
-TEST_F(Lesson, FigureThreeMarksEveryAngleByItsBand)
-{
-    QString broken;
-    for (int deg = -1800; deg <= 1800 && broken.isEmpty(); ++deg)
-        if (deg) window.click("Command2"), enter(form.Text3, QString::number(deg), "Command5"), broken = watch(onWindow(form.Third), FigureThird, deg);
-    EXPECT_EQ(broken, "");
-}
-
-// An empty entry and the clear buttons of figures 2 and 3 stop what runs;
-// a run keeps its own angle and motion whatever another figure does; entries
-// just past the range are refused, and a cosine that reads -0.0001 has a tangent.
-TEST_F(Lesson, ResetAndClearStopWhatRunsAndEachRunKeepsItsOwnCourse)
+// An empty entry and the clear buttons of figures 2 and 3 stop what runs; a
+// run keeps its own angle and motion whatever another figure does; entries
+// just past the range are refused, and a cosine that reads -0.0001 has no quotient.
+TEST_F(Lesson, EveryRunKeepsItsOwnCourseUntilStopped)
 {
     choose(1);
-    enter(form.Text1, "30", "Command1");
-    enter(form.Text3, "100", "Command5");
-    enter(form.Text1, "", "Command1");  // an empty entry stops the run again
-    enter(form.Text3, "", "Command5");
+    enter(form.Text1, "30", "Command1"), enter(form.Text3, "100", "Command5");
+    enter(form.Text1, "", "Command1"), enter(form.Text3, "", "Command5");  // an empty entry stops the run again
     EXPECT_FALSE(form.Timer1.isEnabled() || form.Timer3.isEnabled());
-    enter(form.Text1, "30", "Command1");
-    runToEnd(form.Timer1);
-    enter(form.Text3, "-45", "Command5");
+    enter(form.Text1, "30", "Command1"), runToEnd(form.Timer1), enter(form.Text3, "-45", "Command5");
     ticks(6, {&form.Timer2, &form.Timer3});  // Q, started by P's finish, and figure 3 show their arrowheads
-    window.click("Command6");
-    window.click("Command7");
+    window.click("Command6"), window.click("Command7");
     EXPECT_FALSE(form.Timer2.isEnabled() || form.Timer3.isEnabled());
     EXPECT_EQ(form.Text2.text() + form.Text3.text() + ends(form.Line6) + ends(form.Line4) + ends(form.Line9) + ends(form.Line8),
               "0,0 1.9,0; 0,0 0,0; 0,0 1.9,0; 0,0 0,0; ");
 
     window.click("Command2");
-    enter(form.Text1, "100", "Command1");
-    ticks(5, {&form.Timer1});
-    enter(form.Text3, "-90", "Command5");
-    enter(form.Text3, "5000", "Command5");
+    enter(form.Text1, "100", "Command1"), ticks(5, {&form.Timer1});
+    enter(form.Text3, "-90", "Command5"), enter(form.Text3, "5000", "Command5");
     EXPECT_TRUE(boxes.shown == QStringList{RangeMessage} && window.focusWidget() == &form.Text3 && form.Text3.text().isEmpty());
     while (form.Timer1.isEnabled() || form.Timer3.isEnabled()) ticks(1, {&form.Timer1, &form.Timer3});
     EXPECT_EQ(form.Label4.text() + ' ' + form.Text2.text() + ' ' + ends(form.Line9), "0.9848 280 0,0 0,-1.9; ");
@@ -193,21 +185,14 @@ TEST_F(Lesson, ResetAndClearStopWhatRunsAndEachRunKeepsItsOwnCourse)
     EXPECT_EQ(ends(form.Line6), "0,0 0.3299,-1.871; ");
 
     window.click("Command2");
-    enter(form.Text2, "go", "Command4");  // figure 2 turns again towards 280
-    ticks(30, {&form.Timer2});
-    choose(3);
-    enter(form.Text1, "30", "Command1");
-    runToEnd(form.Timer1);  // and is handed -30 while it turns: it starts afresh
-    EXPECT_EQ(watch(onWindow(form.Q), FigureQ, -30), "");
+    enter(form.Text2, "go", "Command4"), ticks(30, {&form.Timer2});  // figure 2 turns again towards 280
+    choose(3), enter(form.Text1, "30", "Command1"), runToEnd(form.Timer1);  // and is handed -30 while it turns
+    EXPECT_EQ(watch(onWindow(form.Q), FigureQ, -30), "") << "it starts afresh";
     enter(form.Text3, "30", "Command5");
     const bool running = form.Timer3.isEnabled();
-
     QString seen;
     for (const char *alpha : {"1800.0001", "-1800.0000000001", "89.99725"}) {
-        window.click("Command2");
-        boxes.shown.clear();
-        choose(1);
-        enter(form.Text1, alpha, "Command1");
+        window.click("Command2"), boxes.shown.clear(), choose(1), enter(form.Text1, alpha, "Command1");
         runToEnd(form.Timer1), runToEnd(form.Timer2);
         seen += told() + (boxes.shown == QStringList{RangeMessage} ? " refused; " : "; ");
     }
@@ -224,69 +209,65 @@ TEST_F(Lesson, ReturnInAnEntryPressesItsButton)
                                              std::tuple(&form.Text2, &form.Q, Qt::Key_Enter),
                                              std::tuple(&form.Text3, &form.Third, Qt::Key_Enter)}) {
         entry->setText("100");
-        press(key, {}, {}, entry);
+        QTest::keyClick(entry, key);
         const bool started = figure->timer.isEnabled();
         ticks(2, {&figure->timer});
         const double turned = figure->motion.rayAngle();
-        press(key, {}, {}, entry);
+        QTest::keyClick(entry, key);
         EXPECT_TRUE(started && figure->motion.rayAngle() == turned) << entry->objectName().toStdString();
     }
 }
 
-TEST_F(Lesson, AWholeLessonByKeysAloneAndAFormulaByScreenReaderAndMouse)
+// A whole lesson by keys alone, the focus marked where it is; then a formula
+// chosen by a screen reader and by the mouse.
+TEST_F(Lesson, ALessonByKeyboardScreenReaderOrMouse)
 {
     window.show();
     QApplication::setActiveWindow(&window);
     auto focused = [] { return QApplication::focusWidget()->objectName(); };
-    EXPECT_EQ(focused(), "Picture1");
-    // A box that answers keys shows the dotted mark of the focus inside its flat edge.
     const QColor highlight = window.palette().color(QPalette::Highlight);
     auto marked = [&](QWidget &w) { return count(onScreen(w), w.rect(), highlight); };
-    EXPECT_EQ(marked(form.Picture6), 0);
+    EXPECT_EQ(focused() + QString::number(marked(form.Picture6)), "Picture10");
     keys({Qt::Key_Backtab});
-    EXPECT_GT(marked(form.Picture6), 20);
+    EXPECT_GT(marked(form.Picture6), 20) << "a box that answers keys shows the focus";
     keys({Qt::Key_Space});
     EXPECT_EQ(form.Picture4.height(), 97) << "the list opens";
-    keys({Qt::Key_Backtab, Qt::Key_Backtab, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Enter});
-    EXPECT_EQ(form.Label9.text(), "以OQ为终边的角的正弦:sin(180°+α)=") << "keypad Enter chooses the first";
-    keys({Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space, Qt::Key_Backtab, Qt::Key_Backtab, Qt::Key_Down, Qt::Key_Down});
+    keys({Qt::Key_Backtab, Qt::Key_Backtab, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up,
+          Qt::Key_Enter, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space, Qt::Key_Backtab, Qt::Key_Backtab, Qt::Key_Down, Qt::Key_Down});
+    EXPECT_EQ(form.Label9.text(), "以OQ为终边的角的正弦:sin(180°+α)=") << "keypad Enter chose the first";
     EXPECT_GT(marked(form.Image13), 20) << "on the second formula";
     keys({Qt::Key_Return, Qt::Key_Tab});
     EXPECT_EQ(count(form.Image13.grab().toImage(), form.Image13.rect(), highlight), 0) << "the list let go";
-    keys({Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_3, Qt::Key_0, Qt::Key_Tab, Qt::Key_Enter});  // Picture6, Picture1, Text1
-    runToEnd(form.Timer1);
-    runToEnd(form.Timer2);
+    keys({Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_3, Qt::Key_0, Qt::Key_Tab, Qt::Key_Enter});  // on to "确定"
+    runToEnd(form.Timer1), runToEnd(form.Timer2);
     EXPECT_EQ(told(), "0.5 0.866 0.5774 | 150 | 0.5 -0.866 -0.5774") << "under 180°-α";
     form.Command2.setFocus();
     keys({Qt::Key_Space});
     EXPECT_EQ(told(), "   |  |   ");
-    window.hide(), window.show();
-    QApplication::setActiveWindow(&window);
-    EXPECT_EQ(focused(), "Command2") << "shown again, the focus stays";
-    QString order;  // round the whole window, the hidden controls too
+    window.hide(), window.show(), QApplication::setActiveWindow(&window);
+    QString order;  // round the whole window, the hidden controls too; the focus stays where it was
     for (int i = 0; i < 16; ++i) order += focused() + ' ', keys({Qt::Key_Tab});
-    EXPECT_EQ(order, "Command2 Command3 Picture2 Picture3 Text2 Text3 Command4 Command5 Command6 Command7 Picture4 Picture5 Picture6 Picture1 Text1 Command1 ");
+    EXPECT_EQ(order, "Command2 Command3 Picture2 Picture3 Text2 Text3 Command4 Command5 Command6 Command7 Picture4 "
+                     "Picture5 Picture6 Picture1 Text1 Command1 ");
     form.Text3.setFocus();
     keys({Qt::Key_9, Qt::Key_0, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space});
     runToEnd(form.Timer3);
     EXPECT_EQ(ends(form.Line9), "0,0 0,1.9; ");
 
-    // A screen reader and the mouse choose too.
     auto spoken = [&](const char *name) { return QAccessible::queryAccessibleInterface(&window.get<QWidget>(name)); };
     QString roles;
-    for (const char *name : {"Image17", "Picture1", "Picture6", "Image13", "Picture4", "Frame1"}) roles += QString::number(spoken(name)->role(), 16) + ' ';
-    EXPECT_EQ(roles, QStringLiteral("%1 %2 %3 %3 %4 %5 ").arg(QAccessible::Graphic, 0, 16).arg(QAccessible::Canvas, 0, 16)
-                         .arg(QAccessible::Button, 0, 16).arg(QAccessible::List, 0, 16).arg(QAccessible::Grouping, 0, 16));
+    for (const char *name : {"Image17", "Picture1", "Picture6", "Image13", "Picture4", "Frame1"}) roles += QString::number(spoken(name)->role()) + ' ';
+    EXPECT_EQ(roles, QString("%1 %2 %3 %3 %4 %5 ").arg(QAccessible::Graphic).arg(QAccessible::Canvas).arg(QAccessible::Button)
+                         .arg(QAccessible::List).arg(QAccessible::Grouping));
     spoken("Picture6")->actionInterface()->doAction(QAccessibleActionInterface::setFocusAction());
     EXPECT_EQ(form.Picture4.height(), 0) << "only pressing opens the list";
     spoken("Picture6")->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     spoken("Image14")->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_EQ(form.Label9.text(), "以OQ为终边的角的正弦:sin(-α)=");
-    click(form.Picture6, {5, 5}, Qt::RightButton);
+    QTest::mouseClick(&form.Picture6, Qt::RightButton);
     EXPECT_EQ(form.Picture4.height(), 0) << "only the left button clicks";
-    click(form.Picture6, {5, 5});
-    click(form.Image12, {5, 5});
-    click(form.Picture6, {5, 5}, Qt::LeftButton, false);
+    QTest::mouseClick(&form.Picture6, Qt::LeftButton), QTest::mouseClick(&form.Image12, Qt::LeftButton);
+    QTest::mouseRelease(&form.Picture6, Qt::LeftButton);
     EXPECT_EQ(form.Picture4.height(), 0) << "a button let go without a press clicks nothing";
     EXPECT_EQ(form.Label9.text(), "以OQ为终边的角的正弦:sin(180°+α)=");
 }
