@@ -14,10 +14,10 @@ using lesson::AxisOver;
 // The rows' turning rays: the mark's colour; where the arc starts and how small an angle stands at once
 // either way, in degrees; the arc's radius and its arrowhead's; the spirals'; the x-axis drawn again over
 // each piece.
-//                                 mark    from  small     arc   outer  inner  back   spiral  barb   axis
-const lesson::Figure FigureAlpha { Black,  6,    6, 6,     0.2,  0.24,  0.16,  0.4,   0.048,  0.04,  AxisOver::None };
-const lesson::Figure FigureBeta  { Green,  3,    3, 3,     0.3,  0.34,  0.26,  0.4,   0.05,   0.04,  AxisOver::ForeColour };
-const lesson::Figure FigureGamma { Blue,   3,    6, 3,     0.4,  0.44,  0.36,  0.4,   0.052,  0.04,  AxisOver::ForeColour };
+//                                 mark   from small  arc  outer inner back spiral barb  axis
+const lesson::Figure FigureAlpha { Black, 6,   6, 6,  0.2, 0.24, 0.16, 0.4, 0.048, 0.04, AxisOver::None };
+const lesson::Figure FigureBeta  { Green, 3,   3, 3,  0.3, 0.34, 0.26, 0.4, 0.05,  0.04, AxisOver::ForeColour };
+const lesson::Figure FigureGamma { Blue,  3,   6, 3,  0.4, 0.44, 0.36, 0.4, 0.052, 0.04, AxisOver::ForeColour };
 
 Form1::Form1()
     : window_(description()),

@@ -120,7 +120,8 @@ for condition in idle busy; do
     times=()
     for _ in 1 2 3; do times+=("$(DISPLAY=$screen taskset -c 0 "$bin/schedule_probe" 1800 2>/dev/null)"); done
     [ -n "$busy" ] && finish "$busy"
-    worst=$(printf '%s\n' "${times[@]}" | awk -v x="$expected" '{ d = $1 - x; if (d < 0) d = -d; if (d > w) w = d } END { print w + 0 }')
+    worst=$(printf '%s\n' "${times[@]}" |
+        awk -v x="$expected" '{ d = $1 - x; if (d < 0) d = -d; if (d > w) w = d } END { print w + 0 }')
     row "schedule alpha=1800, $condition (3 runs)" "${times[*]} ms (worst off by $worst)" "${expected} ms ± 1 %" \
         "$(verdict "$(awk -v w="$worst" -v x="$expected" 'BEGIN { print w <= x / 100 }')")"
 done
@@ -142,13 +143,16 @@ for p in unitrix angulon; do
     split="anon $(($(status_kb "$pid" RssAnon) / 1024)), files $(($(status_kb "$pid" RssFile) / 1024))"
     finish "$pid"
     cpu=$(awk -v c="$((c1 - c0))" -v hz="$hz" -v ns="$((t1 - t0))" 'BEGIN { printf "%.2f", 100 * c / hz / (ns / 1e9) }')
-    row "CPU of $p during a 1800 deg turn" "${cpu} % of a core" "<= 3 %" "$(verdict "$(awk -v c="$cpu" 'BEGIN { print c <= 3 }')")"
+    row "CPU of $p during a 1800 deg turn" "${cpu} % of a core" "<= 3 %" \
+        "$(verdict "$(awk -v c="$cpu" 'BEGIN { print c <= 3 }')")"
 
-    read -r _ empty empty_anon empty_files < <(DISPLAY=$screen "$bin/window_watch" Empty 2000 "$bin/empty_window" ${size[$p]})
+    read -r _ empty empty_anon empty_files < <(
+        DISPLAY=$screen "$bin/window_watch" Empty 2000 "$bin/empty_window" ${size[$p]})
     ratio=$(awk -v a="$peak" -v b="$empty" 'BEGIN { printf "%.2f", a / b }')
     row "peak RSS of $p (VmHWM)" "$((peak / 1024)) MB = ${ratio} x empty ($((empty / 1024)) MB)" "<= 1.5 x" \
         "$(verdict "$(awk -v r="$ratio" 'BEGIN { print r <= 1.5 }')")"
-    note "RSS of $p after the turn: $split MB; of the empty window: anon $((empty_anon / 1024)), files $((empty_files / 1024)) MB"
+    note "RSS of $p after the turn: $split MB;" \
+         "of the empty window: anon $((empty_anon / 1024)), files $((empty_files / 1024)) MB"
 done
 
 # ---------------------------------------------------------------- angle 0

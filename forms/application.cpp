@@ -34,7 +34,8 @@ void setUpApplication(QApplication &app)
     }
     QLocale::setDefault(language);
     auto *qt = new QTranslator(&app);
-    if (qt->load(language, QStringLiteral("qtbase"), QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (qt->load(language, QStringLiteral("qtbase"), QStringLiteral("_"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(qt);
 }
 

@@ -75,7 +75,9 @@ Form::Form(const WindowSpec &spec) : Surface(nullptr)
 
 void Form::build(const WindowSpec &spec)
 {
-    auto translated = [&](const QString &text) { return QCoreApplication::translate(spec.context, text.toUtf8().constData()); };
+    auto translated = [&](const QString &text) {
+        return QCoreApplication::translate(spec.context, text.toUtf8().constData());
+    };
     std::map<int, QWidget *> byTabIndex;
     QHash<QWidget *, std::vector<std::pair<QWidget *, bool>>> stacks;  // container -> (child, windowed)
     std::vector<std::pair<QLineEdit *, QString>> entries;              // text box -> the button Return presses

@@ -273,7 +273,8 @@ void PictureBox::render(const DrawCall &call)
             painter().fillRect(bounds.adjusted(-width / 2.0, -width / 2.0, width / 2.0, width / 2.0), colour);
         } else {
             const bool dotted = call.style == LineStyle::Dotted;
-            painter().setPen(QPen(colour, width, dotted ? Qt::DotLine : Qt::SolidLine, dotted ? Qt::FlatCap : Qt::SquareCap));
+            painter().setPen(
+                QPen(colour, width, dotted ? Qt::DotLine : Qt::SolidLine, dotted ? Qt::FlatCap : Qt::SquareCap));
             painter().drawLine(a, b);
         }
         drawn(bounds.adjusted(-width, -width, width, width));
@@ -289,7 +290,8 @@ void PictureBox::render(const DrawCall &call)
         p.setPen(QPen(colour, width, dotted ? Qt::DotLine : Qt::SolidLine, dotted ? Qt::FlatCap : Qt::SquareCap));
         p.setBrush(Qt::NoBrush);
         p.drawEllipse(centre, radius, radius);
-        drawn(QRectF(centre - QPointF(radius, radius), centre + QPointF(radius, radius)).adjusted(-width, -width, width, width));
+        drawn(QRectF(centre - QPointF(radius, radius), centre + QPointF(radius, radius))
+                  .adjusted(-width, -width, width, width));
         return;
     }
     case DrawCall::Op::Print: {
@@ -332,7 +334,8 @@ void PictureBox::paintBorder(QPainter &painter, const DeviceGrid &grid)
     if (border_ == Border::Sunken) {
         // A classic sunken 3D edge: shadow outside top-left, light outside bottom-right.
         bevel(painter, area, w, palette().color(QPalette::Mid), palette().color(QPalette::Light));
-        bevel(painter, area.adjusted(w, w, -w, -w), w, palette().color(QPalette::Shadow), palette().color(QPalette::Midlight));
+        bevel(painter, area.adjusted(w, w, -w, -w), w, palette().color(QPalette::Shadow),
+              palette().color(QPalette::Midlight));
     }
 }
 

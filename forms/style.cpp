@@ -45,7 +45,8 @@ void ZoomStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *opti
 int ZoomStyle::pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const
 {
     const int base = QProxyStyle::pixelMetric(metric, option, widget);
-    const bool scales = widget && widget->inherits("QLineEdit") && (metric == PM_DefaultFrameWidth || metric == PM_TextCursorWidth);
+    const bool scales =
+        widget && widget->inherits("QLineEdit") && (metric == PM_DefaultFrameWidth || metric == PM_TextCursorWidth);
     return scales ? int(std::lround(base * zoomOf(*widget))) : base;
 }
 

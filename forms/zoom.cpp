@@ -55,7 +55,8 @@ void Form::setZoom(double zoom)
 
 void Form::stepZoom(int steps)
 {
-    const double *at = steps > 0 ? std::ranges::upper_bound(Steps, zoom_ + 1e-6) : std::ranges::lower_bound(Steps, zoom_ - 1e-6) - 1;
+    const double *at =
+        steps > 0 ? std::ranges::upper_bound(Steps, zoom_ + 1e-6) : std::ranges::lower_bound(Steps, zoom_ - 1e-6) - 1;
     if (at >= std::begin(Steps) && at < std::end(Steps))
         setZoom(*at);
 }

@@ -28,12 +28,14 @@ QPoint clearPlace(const QRect &ink, const QRect &inside, const std::vector<QRect
 {
     const int cut = std::max(inside.left() - ink.left(), 0) + std::min(inside.right() - ink.right(), 0);
     auto free = [&](const QRect &place) {
-        return inside.contains(place)
-            && std::ranges::none_of(others, [&](const QRect &other) { return place.adjusted(-2, -2, 2, 2).intersects(other); });
+        return inside.contains(place) && std::ranges::none_of(others, [&](const QRect &other) {
+                   return place.adjusted(-2, -2, 2, 2).intersects(other);
+               });
     };
     QPoint move(cut, 0);
     if (!free(ink.translated(move))) {
-        const auto nearest = std::ranges::find_if(nearestMoves(), [&](QPoint by) { return free(ink.translated(move + by)); });
+        const auto nearest =
+            std::ranges::find_if(nearestMoves(), [&](QPoint by) { return free(ink.translated(move + by)); });
         move += nearest != nearestMoves().end() ? *nearest : QPoint();
     }
     return move;

@@ -77,7 +77,8 @@ cp /etc/resolv.conf "$root/etc/resolv.conf"
 cp -l "$debs"/*.deb "$root/var/cache/apt/archives/" 2>/dev/null || true
 git clone -q --no-checkout "$repo" "$root/root/zentrak"
 git -C "$root/root/zentrak" checkout -q --detach "$commit"
-[ -z "$(git -C "$repo" status --porcelain --untracked-files=no)" ] || echo "Note: uncommitted changes are not in the run" >&2
+[ -z "$(git -C "$repo" status --porcelain --untracked-files=no)" ] ||
+    echo "Note: uncommitted changes are not in the run" >&2
 echo "Debian $release ($suite): running '$*' on $(git -C "$repo" log -1 --format='%h %s' "$commit")" >&2
 
 # PID 1 of the namespace is the inner shell: when it returns, every process

@@ -90,7 +90,9 @@ template <class Animation> auto onWindow(Animation &a)
         a.canvas.setRecording(true), a.canvas.clearRecorded(), a.timer.tick();
         const auto &calls = a.canvas.recorded();
         auto line = [](const forms::LineObject &l) { return QLineF(l.X1(), l.Y1(), l.X2(), l.Y2()); };
-        auto drawn = [&](size_t i) { return calls.size() > i ? QLineF(calls[i].x1, calls[i].y1, calls[i].x2, calls[i].y2) : QLineF(); };
+        auto drawn = [&](size_t i) {
+            return calls.size() > i ? QLineF(calls[i].x1, calls[i].y1, calls[i].x2, calls[i].y2) : QLineF();
+        };
         return Seen{drawn(0), calls.empty() ? 0 : forms::toQColor(calls[0].color).rgb(), drawn(1) == QLineF(0, 0, 1, 0),
                     line(a.stroke1), line(a.stroke2), line(a.ray), a.timer.isEnabled(), !a.button.isEnabled()};
     };
@@ -101,9 +103,12 @@ inline auto inCore(lesson::TurningRay &ray)
 {
     return [&ray, strokes = std::array<QLineF, 2>{}]() mutable {
         const lesson::Tick tick = ray.tick();
-        if (tick.arrowhead) for (int i : {0, 1}) strokes[i] = QLineF((*tick.arrowhead)[i].from, (*tick.arrowhead)[i].to);
-        return Seen{QLineF(tick.piece.from, tick.piece.to), ray.figure().mark.rgb(), ray.figure().axis != lesson::AxisOver::None,
-                    strokes[0], strokes[1], QLineF({}, tick.arrived ? tick.landed : tick.ray), !tick.arrived};
+        if (tick.arrowhead)
+            for (int i : {0, 1})
+                strokes[i] = QLineF((*tick.arrowhead)[i].from, (*tick.arrowhead)[i].to);
+        return Seen{QLineF(tick.piece.from, tick.piece.to), ray.figure().mark.rgb(),
+                    ray.figure().axis != lesson::AxisOver::None, strokes[0], strokes[1],
+                    QLineF({}, tick.arrived ? tick.landed : tick.ray), !tick.arrived};
     };
 }
 
@@ -125,18 +130,23 @@ template <class Tick> QString watch(Tick tick, const Bands &b, double deg)
     QPointF mark;
     for (int n = 1; n <= 400; ++n) {
         const Seen seen = tick();
-        auto broken = [&](const char *rule) { return QString("%1 deg, tick %2 at t = %3: %4; ").arg(deg).arg(n).arg(t).arg(rule); };
+        auto broken = [&](const char *rule) {
+            return QString("%1 deg, tick %2 at t = %3: %4; ").arg(deg).arg(n).arg(t).arg(rule);
+        };
         const QPointF last = mark;
         if (!near(seen.piece.p2(), mark)) return broken("the piece does not start where the last ended");
         mark = grows ? at(grows < 0 ? b.arc : (std::fabs(t) + grows) * b.spiral, t) : mark;
         if (!near(seen.piece.p1(), mark) || seen.colour != b.colour) return broken("the mark point is off its band");
-        if (seen.axis != b.axisDrawn || !seen.disabled) return broken("the x-axis is not drawn again, or the button is enabled");
+        if (seen.axis != b.axisDrawn || !seen.disabled)
+            return broken("the x-axis is not drawn again, or the button is enabled");
         const QLineF &s1 = seen.stroke1, &s2 = seen.stroke2;
         if (grows && std::fabs(t) > shows) {
             const double u = t - turn * b.back;
             const bool back = grows < 0 ? near(s1.p2(), at(b.outer, u)) && near(s2.p2(), at(b.inner, u))
-                                        : near((s1.p2() + s2.p2()) / 2, last) && std::fabs(QLineF(s1.p2(), s2.p2()).length() - 2 * b.barb) < 2e-5;
-            if (!near(s1.p1(), mark) || !near(s2.p1(), mark) || !back) return broken("the arrowhead is not on the tip, pointing back");
+                                        : near((s1.p2() + s2.p2()) / 2, last)
+                                              && std::fabs(QLineF(s1.p2(), s2.p2()).length() - 2 * b.barb) < 2e-5;
+            if (!near(s1.p1(), mark) || !near(s2.p1(), mark) || !back)
+                return broken("the arrowhead is not on the tip, pointing back");
         } else if (s1 != QLineF() || s2 != QLineF()) {
             return broken("the arrowhead shows before its time");
         }
@@ -164,7 +174,9 @@ inline QImage onScreen(QWidget &w)
 
 // The pixels of an image that differ from its ground (a bitmap's region leaves
 // out the pixels its mask sets).
-inline QRegion inkRegion(const QImage &image, QRgb ground) { return QRegion(QBitmap::fromImage(image.createMaskFromColor(ground))); }
+inline QRegion inkRegion(const QImage &image, QRgb ground) {
+    return QRegion(QBitmap::fromImage(image.createMaskFromColor(ground)));
+}
 // Pixels of a colour (give or take a few levels) in a rectangle of an image.
 inline int count(const QImage &image, const QRect &r, QColor c, int levels = 60)
 {
@@ -172,7 +184,8 @@ inline int count(const QImage &image, const QRect &r, QColor c, int levels = 60)
     for (int y = r.top(); y <= r.bottom(); ++y)
         for (int x = r.left(); x <= r.right(); ++x) {
             const QColor p = image.pixelColor(x, y);
-            n += std::abs(p.red() - c.red()) + std::abs(p.green() - c.green()) + std::abs(p.blue() - c.blue()) <= levels;
+            n += std::abs(p.red() - c.red()) + std::abs(p.green() - c.green()) + std::abs(p.blue() - c.blue())
+                 <= levels;
         }
     return n;
 }

@@ -33,7 +33,8 @@ void Form1::Command1_Click()
         const lesson::ReadOuts p = lesson::readOuts(0, false);
         Label4.setText(p.sine), Label6.setText(p.cosine), Label8.setText(p.tangent);
         if (FormulaType != lesson::Formula::None) {
-            const lesson::ReadOuts q = lesson::readOuts(FormulaType == lesson::Formula::NegativeAlpha ? 0 : 3.14159, false);
+            const lesson::ReadOuts q =
+                lesson::readOuts(FormulaType == lesson::Formula::NegativeAlpha ? 0 : 3.14159, false);
             Label12.setText(q.sine), Label13.setText(q.cosine), Label14.setText(q.tangent);
         }
     }

@@ -14,10 +14,10 @@ using lesson::AxisOver;
 // The turning rays of P, Q and figure 3: the mark's colour; where the arc starts and how small an angle
 // stands at once either way, in degrees; the arc's radius and its arrowhead's; the spirals'; the x-axis
 // drawn again over each piece.
-//                                 mark    from  small     arc   outer  inner  back   spiral  barb   axis
-const lesson::Figure FigureP     { Black,  6,    6, 6,     0.1,  0.15,  0.05,  0.5,   0.02,   0.06,  AxisOver::None };
-const lesson::Figure FigureQ     { Green,  6,    6, 6,     0.2,  0.25,  0.15,  0.5,   0.04,   0.06,  AxisOver::Black };
-const lesson::Figure FigureThird { Blue,   6,    6, 6,     0.3,  0.35,  0.25,  0.5,   0.05,   0.06,  AxisOver::Black };
+//                                 mark   from small  arc  outer inner back spiral barb  axis
+const lesson::Figure FigureP     { Black, 6,   6, 6,  0.1, 0.15, 0.05, 0.5, 0.02,  0.06, AxisOver::None };
+const lesson::Figure FigureQ     { Green, 6,   6, 6,  0.2, 0.25, 0.15, 0.5, 0.04,  0.06, AxisOver::Black };
+const lesson::Figure FigureThird { Blue,  6,   6, 6,  0.3, 0.35, 0.25, 0.5, 0.05,  0.06, AxisOver::Black };
 
 Form1::Form1()
     : window_(description()),

@@ -17,7 +17,9 @@ struct Rows : testing::Test {
     void start(char name, const QString &angle) { row(name).entry.setText(angle), row(name).button.click(); }
     void tick(const QString &names) { for (QChar n : names) row(n.toLatin1()).timer.tick(); }
     bool running() const { return form.Timer1.isEnabled() || form.Timer2.isEnabled() || form.Timer3.isEnabled(); }
-    QString rays() const { return ends(form.Line1) + ends(form.Line6) + ends(form.Line9) + (running() ? "running" : "stopped"); }
+    QString rays() const {
+        return ends(form.Line1) + ends(form.Line6) + ends(form.Line9) + (running() ? "running" : "stopped");
+    }
 };
 
 // Rows side by side each keep their own angle while another starts, and only
@@ -73,7 +75,8 @@ TEST_F(Rows, TakeAnglesAndButtonsByKeyboard)
     for (const char *angle : {"1800.000001", "-1800.5", "1e400", "－２０００", "1800", "-1800", " "}) {
         start('c', angle);
         const bool refused = form.Text3.text().isEmpty() && QApplication::focusWidget() == &form.Text3;
-        seen += (form.Timer3.isEnabled() ? "started " + QString::number(form.Gamma.motion.target()) : refused ? "refused" : "") + ", ";
+        const QString started = "started " + QString::number(form.Gamma.motion.target());
+        seen += (form.Timer3.isEnabled() ? started : refused ? "refused" : "") + ", ";
     }
     EXPECT_EQ(seen, "refused, refused, refused, refused, started 1800, started -1800, started 0, ");
     EXPECT_EQ(boxes.shown, QStringList(4, RangeMessage));

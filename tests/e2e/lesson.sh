@@ -21,8 +21,9 @@ lesson_at() {
     read -r mode rest <<<"dark $(scaled "$zoom" "$left" 644 258 70 20)"
     # shellcheck disable=SC2086  # MODE X Y W H
     wait_for 10 shoot_probe $mode $rest "$shot" "read-out of tan(180°+α)"
-    for p in "dark 289 121 8 8 unit circle at 45°" "dark 254 184 7 7 ray OP at 30°" "0,255,0 117 263 7 7 green ray OQ at 210°" \
-             "dark 396 308 60 18 the chosen formula" "255,0,0 310 149 11 11 red mark of P" "255,0,0 64 290 11 11 red mark of Q" \
+    for p in "dark 289 121 8 8 unit circle at 45°" "dark 254 184 7 7 ray OP at 30°" \
+             "0,255,0 117 263 7 7 green ray OQ at 210°" "dark 396 308 60 18 the chosen formula" \
+             "255,0,0 310 149 11 11 red mark of P" "255,0,0 64 290 11 11 red mark of Q" \
              "255,0,0 195 218 11 6 red arrowhead of P's arc" "255,0,0 170 225 11 8 red arrowhead of Q's arc"; do
         read -r mode x y w h what <<<"$p"
         found+=("$mode $(scaled "$zoom" "$left" "$x" "$y" "$w" "$h") $what")
@@ -34,8 +35,9 @@ unitrix() {
     start_program "$binary" Zentrak 740x559
     probes "$artifacts/unitrix-start.png" "blank 628 68 70 16 read-out of sin α" \
         "dark 348 231 11 11 letter x" "dark 176 58 10 10 letter y" "dark 178 228 12 14 letter O" \
-        "dark 352 218 8 6 x-axis' arrowhead" "dark 193 58 5 8 y-axis' arrowhead" "dark 336 228 10 13 tick label 1 on x" \
-        "dark 36 228 11 14 tick label -1 on x" "dark 183 69 8 12 tick label 1 on y" "dark 173 370 16 15 tick label -1 on y"
+        "dark 352 218 8 6 x-axis' arrowhead" "dark 193 58 5 8 y-axis' arrowhead" \
+        "dark 336 228 10 13 tick label 1 on x" "dark 36 228 11 14 tick label -1 on x" \
+        "dark 183 69 8 12 tick label 1 on y" "dark 173 370 16 15 tick label -1 on y"
     lesson_at 1 0 "$artifacts/unitrix-lesson.png"
 }
 
@@ -52,7 +54,9 @@ projector() {
     probes "$artifacts/projector-lesson.png" "blank 1700 30 200 600 the margin beside the page"
 }
 
-angulon() {  # Rows started while others turn: an arc to 60°, a spiral to 480°, a clockwise arc to −120°. Origin (174.5, 174.5), 82.25 px a unit.
+# Rows started while others turn: an arc to 60°, a spiral to 480°, a clockwise arc to −120°.
+# Origin (174.5, 174.5), 82.25 px a unit.
+angulon() {
     local shot="$artifacts/angulon-lesson.png"
     start_program "$binary" Rotavel 610x350
     click 416 68; type_text 60; click 504 68      # α
@@ -64,13 +68,16 @@ angulon() {  # Rows started while others turn: an arc to 60°, a spiral to 480°
     wait_for 10 shoot_probe 255,0,0 146 124 11 7 "$shot" "red arrowhead of β's spiral"
     # 84 ticks of 20 ms: 1680 ms, and no further from it than half or twice, however busy the machine
     local ms=$((($(date +%s%N) - start) / 1000000))
-    [ "$ms" -ge 840 ] && [ "$ms" -le 3360 ] || fail "β's turn through 480° took $ms ms on the wall clock, not about 1680"
-    probes "$shot" "dark 233 64 7 7 α's ray at 60°" "0,255,0 109 64 7 7 β's ray at 120°" "0,0,255 109 278 7 7 γ's ray at 240°" \
+    [ "$ms" -ge 840 ] && [ "$ms" -le 3360 ] ||
+        fail "β's turn through 480° took $ms ms on the wall clock, not about 1680"
+    probes "$shot" "dark 233 64 7 7 α's ray at 60°" "0,255,0 109 64 7 7 β's ray at 120°" \
+        "0,0,255 109 278 7 7 γ's ray at 240°" \
         "dark 187 166 7 7 α's arc at 20°" "0,255,0 209 148 9 9 β's spiral on its second lap, at 30°" \
         "0,0,255 199 187 9 9 γ's clockwise arc at -30°" "255,0,0 182 160 9 7 red arrowhead of α's arc" \
         "255,0,0 160 204 11 6 red arrowhead of γ's arc"
     click 560 164  # 清除: the rays hidden, the marks wiped, the plane kept
-    probes "$artifacts/angulon-cleared.png" "blank 232 175 94 3 rays hidden, laid on the x-axis" "blank 209 148 9 9 β's spiral wiped" \
+    probes "$artifacts/angulon-cleared.png" "blank 232 175 94 3 rays hidden, laid on the x-axis" \
+        "blank 209 148 9 9 β's spiral wiped" \
         "dark 330 169 9 5 x-axis' arrowhead kept" "dark 175 11 5 7 y-axis' arrowhead kept"
 }
 

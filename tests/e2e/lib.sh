@@ -12,7 +12,8 @@ wait_for() {  # SECONDS COMMAND...: quietly until it holds, then once more out l
     done
 }
 
-start_display() {  # [WxH] our own, so tests run side by side; -noreset, or the last program leaving resets it and the next is turned away
+# [WxH] our own, so tests run side by side; -noreset, or the last program leaving resets it and the next is turned away
+start_display() {
     Xvfb -displayfd 5 -screen 0 "${1:-1024x768}x24" -nolisten tcp -noreset 5>"$work/display" 2>/dev/null &
     pids+=($!)
     wait_for 5 test -s "$work/display" || fail "Xvfb did not start"
@@ -33,8 +34,10 @@ start_program() {  # BINARY TITLE [WxH]: sets $program_pid, and $window to its w
 click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.1; }  # X Y in the client area
 type_text() { xdotool type --delay 20 -- "$1"; sleep 0.1; }
 
-probe() {  # MODE X Y W H FILE WHAT; MODE dark (a pixel below grey 100), blank (none below 200) or R,G,B (one of about this colour)
-    /usr/bin/convert "$6" -crop "$4x$5+$2+$3" +repage -depth 8 txt:- | awk -v mode="$1" 'BEGIN { split(mode, want, ",") }
+# MODE X Y W H FILE WHAT; MODE dark (a pixel below grey 100), blank (none below 200) or R,G,B (one of about this colour)
+probe() {
+    /usr/bin/convert "$6" -crop "$4x$5+$2+$3" +repage -depth 8 txt:- |
+      awk -v mode="$1" 'BEGIN { split(mode, want, ",") }
         NR > 1 { sub(/^[^(]*\(/, ""); split($0, c, /[,)]/); grey = 0.21 * c[1] + 0.72 * c[2] + 0.07 * c[3]
                  far = (c[1] - want[1])^2 + (c[2] - want[2])^2 + (c[3] - want[3])^2
                  n += mode == "dark" ? grey < 100 : mode == "blank" ? grey < 200 : far < 1600 }

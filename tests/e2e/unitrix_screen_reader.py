@@ -1,4 +1,5 @@
-# A lesson by accessible actions (180°+α, α = 30); each read-out after its caption, saying its meaning and value (or none), and announced.
+# A lesson by accessible actions (180°+α, α = 30); each read-out after its caption, saying its meaning and value
+# (or none), and announced.
 import os
 import time
 
@@ -22,7 +23,8 @@ def find(role, name):  # the shallowest: the window's own "确定", not a panel'
 
 def readouts():  # (caption, value) in the order a screen reader reads them
     order = pyatspi.findAllDescendants(window, lambda n: True)
-    pairs = [(r.getTarget(0), n) for n in order for r in n.getRelationSet() if r.getRelationType() == pyatspi.RELATION_LABELLED_BY]
+    pairs = [(r.getTarget(0), n) for n in order for r in n.getRelationSet()
+             if r.getRelationType() == pyatspi.RELATION_LABELLED_BY]
     if any(order.index(caption) > order.index(value) for caption, value in pairs):
         raise SystemExit(f"FAIL: a read-out comes before its caption: {[value.name for _, value in pairs]}")
     return pairs

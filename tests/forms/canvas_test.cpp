@@ -8,7 +8,11 @@ using testing_support::count;
 // A white 100 x 100 canvas with the lessons' user scale: 25 pixels a unit.
 struct Canvas : testing::Test {
     forms::PictureBox box{nullptr, forms::Border::None};
-    Canvas() { box.resize(100, 100), box.setBackColor(Qt::white), box.Scale(-2, 2, 2, -2), box.setCanvasFont(QFont("Liberation Serif", 10)); }
+    Canvas()
+    {
+        box.resize(100, 100), box.setBackColor(Qt::white), box.Scale(-2, 2, 2, -2);
+        box.setCanvasFont(QFont("Liberation Serif", 10));
+    }
     int dark() { return count(box.grab().toImage(), box.rect(), Qt::black); }
 };
 

@@ -30,6 +30,7 @@ TEST(TurningRay, RestsOnTheXAxisAndTurnsNowhereAtZero)
     EXPECT_EQ(watch(inCore(ray), FigureQ, 300), "");
     ray.start(0, lesson::Axis::X);
     for (int n = 0; n < 1000; ++n)
-        if (const lesson::Tick tick = ray.tick(); tick.arrived || tick.ray != QPointF(1.9, 0) || !tick.piece.from.isNull())
+        if (const lesson::Tick tick = ray.tick();
+            tick.arrived || tick.ray != QPointF(1.9, 0) || !tick.piece.from.isNull())
             FAIL() << "tick " << n;
 }

@@ -33,9 +33,11 @@ void reviewed(const QString &file, const QString &now, int ratio)
 {
     QFile twin(references(ratio) + '/' + file);
     if (Update)
-        ASSERT_TRUE(QDir().mkpath(references(ratio)) && twin.open(QIODevice::WriteOnly) && twin.write(now.toUtf8())) << file.toStdString();
+        ASSERT_TRUE(QDir().mkpath(references(ratio)) && twin.open(QIODevice::WriteOnly) && twin.write(now.toUtf8()))
+            << file.toStdString();
     else
-        EXPECT_EQ(now, twin.open(QIODevice::ReadOnly) ? QString::fromUtf8(twin.readAll()) : QString()) << file.toStdString();
+        EXPECT_EQ(now, twin.open(QIODevice::ReadOnly) ? QString::fromUtf8(twin.readAll()) : QString())
+            << file.toStdString();
 }
 
 // A rectangle in a control's own layout pixels, on its window at the zoom.
@@ -64,23 +66,27 @@ std::vector<Text> textsOf(QWidget &window)
         const QFontMetrics metrics(w->font());
         auto add = [&](const QString &text, QFont font, QColor colour, const QRect &where, bool italic = false) {
             font.setItalic(italic || font.italic());
-            const double px = QFontInfo(font).pixelSize() / (w->inherits("QLineEdit") ? forms::zoomOf(*w) : 1);  // Qt's own, zoomed
+            const double px =
+                QFontInfo(font).pixelSize() / (w->inherits("QLineEdit") ? forms::zoomOf(*w) : 1); // Qt's own, zoomed
             const QString style = QString(" [%1 %2px%3%4 %5]").arg(QFontInfo(font).family()).arg(qRound(px))
                                       .arg(font.bold() ? " bold" : "", font.italic() ? " italic" : "", colour.name());
             if (!text.isEmpty() && !(seen & onWindow(window, *w, where)).isEmpty())
-                texts.push_back({w->objectName() + ": " + text + style, colour, seen & onWindow(window, *w, where.adjusted(-3, -3, 3, 3))});
+                texts.push_back({w->objectName() + ": " + text + style, colour,
+                                 seen & onWindow(window, *w, where.adjusted(-3, -3, 3, 3))});
         };
         if (auto *label = qobject_cast<QLabel *>(w)) {  // its lines laid out on the em box
             QRect lines = metrics.boundingRect(place, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, label->text());
             lines.setHeight(lines.height() / metrics.height() * (w->font().pixelSize() + 1));
             add(label->text(), w->font(), w->palette().color(QPalette::WindowText), lines & place);
         } else if (auto *button = qobject_cast<QPushButton *>(w)) {
-            add(button->text(), w->font(), w->palette().color(QPalette::ButtonText), metrics.boundingRect(place, Qt::AlignCenter, button->text()));
+            add(button->text(), w->font(), w->palette().color(QPalette::ButtonText),
+                metrics.boundingRect(place, Qt::AlignCenter, button->text()));
         } else if (auto *entry = qobject_cast<QLineEdit *>(w)) {
             add(entry->text(), w->font(), w->palette().color(QPalette::Text), place.adjusted(3, 3, -3, -3));
         } else if (auto *canvas = qobject_cast<forms::PictureBox *>(w)) {
             for (const auto &printed : canvas->printed())
-                add(printed.text, canvas->canvasFont(), canvas->foreColor, printed.ink.translated(canvas->clientArea().topLeft()), printed.italic);
+                add(printed.text, canvas->canvasFont(), canvas->foreColor,
+                    printed.ink.translated(canvas->clientArea().topLeft()), printed.italic);
         }
     }
     return texts;
@@ -95,8 +101,10 @@ QString crowded(QWidget &window)
     for (QWidget *w : window.findChildren<QWidget *>()) {
         const bool button = w->inherits("QPushButton");
         const QString text = w->inherits("QLabel") || button ? w->property("text").toString() : QString();
-        const int width = QFontMetrics(w->font()).horizontalAdvance(text), room = forms::layoutOf(*w).width() - (button ? 8 : 0);
-        const QRect ink = onWindow(window, *w, QRect(button ? (room + 8 - width) / 2 : 0, 0, width, QFontMetrics(w->font()).height()));
+        const int width = QFontMetrics(w->font()).horizontalAdvance(text),
+                  room = forms::layoutOf(*w).width() - (button ? 8 : 0);
+        const QRect ink = onWindow(
+            window, *w, QRect(button ? (room + 8 - width) / 2 : 0, 0, width, QFontMetrics(w->font()).height()));
         if (text.isEmpty() || !window.rect().intersects(ink)) continue;
         if (width > room) found += text + " is wider than " + w->objectName() + "; ";
         for (const auto &[other, its] : texts.asKeyValueRange())
@@ -120,26 +128,34 @@ QImage strays(const QImage &a, const QImage &b, const QRegion &text, const QRegi
     QImage out(a.size(), QImage::Format_RGB32), lone = out;
     out.fill(Qt::white), lone.fill(Qt::white);
     auto close = [](QRgb p, QRgb q, int reach) {
-        const int r = std::abs(qRed(p) - qRed(q)), g = std::abs(qGreen(p) - qGreen(q)), b = std::abs(qBlue(p) - qBlue(q));
+        const int r = std::abs(qRed(p) - qRed(q)), g = std::abs(qGreen(p) - qGreen(q)),
+                  b = std::abs(qBlue(p) - qBlue(q));
         return reach == 2 ? r + g + b <= 96 : std::max({r, g, b}) <= (reach ? 24 : 8);
     };
     auto blend = [](QRgb p, QRgb q1, QRgb q2) {  // a glyph moved by part of a pixel
         auto within = [](int v, int a, int b) { return std::min(a, b) - 24 <= v && v <= std::max(a, b) + 24; };
-        return within(qRed(p), qRed(q1), qRed(q2)) && within(qGreen(p), qGreen(q1), qGreen(q2)) && within(qBlue(p), qBlue(q1), qBlue(q2));
+        return within(qRed(p), qRed(q1), qRed(q2)) && within(qGreen(p), qGreen(q1), qGreen(q2))
+               && within(qBlue(p), qBlue(q1), qBlue(q2));
     };
     auto matched = [&](const QImage &from, const QImage &in, int x, int y) {
         const int reach = text.contains(QPoint(x, y)) ? 2 : pictures.contains(QPoint(x, y)), p = from.pixel(x, y);
-        auto at = [&](int dx, int dy) { return in.rect().contains(x + dx, y + dy) ? in.pixel(x + dx, y + dy) : p ^ 0xffffff; };
+        auto at = [&](int dx, int dy) {
+            return in.rect().contains(x + dx, y + dy) ? in.pixel(x + dx, y + dy) : p ^ 0xffffff;
+        };
         for (int dy = -reach * ratio; dy <= reach * ratio; ++dy)
             for (int dx = -reach * ratio; dx <= reach * ratio; ++dx)
-                if (in.rect().contains(x + dx, y + dy) && (close(p, at(dx, dy), reach)
-                    || (reach == 2 && (blend(p, at(dx, dy), at(dx + 1, dy)) || blend(p, at(dx, dy), at(dx, dy + 1)))))) return true;
+                if (in.rect().contains(x + dx, y + dy)
+                    && (close(p, at(dx, dy), reach)
+                        || (reach == 2
+                            && (blend(p, at(dx, dy), at(dx + 1, dy)) || blend(p, at(dx, dy), at(dx, dy + 1))))))
+                    return true;
         return false;
     };
     for (int pass = 0; pass < 2; ++pass)
         for (int y = 0; y < a.height(); ++y)
             for (int x = 0; x < a.width(); ++x)
-                if (pass ? lone.pixel(x, y) != qRgb(255, 255, 255) && testing_support::count(lone, QRect(x - 1, y - 1, 3, 3) & lone.rect(), Qt::red, 0) >= 3
+                if (pass ? lone.pixel(x, y) != qRgb(255, 255, 255)
+                               && testing_support::count(lone, QRect(x - 1, y - 1, 3, 3) & lone.rect(), Qt::red, 0) >= 3
                          : !matched(a, b, x, y) || !matched(b, a, x, y))
                     (pass ? out : lone).setPixel(x, y, qRgb(255, 0, 0));
     return out;
@@ -160,7 +176,8 @@ QString offColour(const QImage &image, const QTransform &device, const std::vect
                 for (int x = r.left(); x <= r.right(); ++x) ++seen[image.pixel(x, y)];
         QRgb ground = 0, ink = 0;
         for (auto [colour, n] : seen.asKeyValueRange()) ground = n > seen.value(ground) ? colour : ground;
-        const QVector3D g(qRed(ground), qGreen(ground), qBlue(ground)), d = QVector3D(text.colour.red(), text.colour.green(), text.colour.blue()) - g;
+        const QVector3D g(qRed(ground), qGreen(ground), qBlue(ground)),
+            d = QVector3D(text.colour.red(), text.colour.green(), text.colour.blue()) - g;
         auto from = [&](QRgb p) { return QVector3D(qRed(p), qGreen(p), qBlue(p)) - g; };
         for (QRgb p : seen.keys()) ink = from(p).length() > from(ink).length() || ink == 0 ? p : ink;
         const double along = QVector3D::dotProduct(from(ink), d) / std::max(1.0f, d.lengthSquared());
@@ -177,8 +194,9 @@ QRegion picturesOf(QWidget &window)
     const int edge = qRound(10 * forms::zoomOf(window));
     QRegion pictures = QRegion(window.rect()) - window.rect().adjusted(edge, edge, -edge, -edge);
     for (QWidget *w : window.findChildren<QWidget *>())
-        if (auto *surface = qobject_cast<forms::Surface *>(w);
-            w->inherits("forms::Image") || w->inherits("forms::PictureButton") || (surface && !surface->picture().isNull()))
+        if (auto *surface = qobject_cast<forms::Surface *>(w); w->inherits("forms::Image")
+                                                               || w->inherits("forms::PictureButton")
+                                                               || (surface && !surface->picture().isNull()))
             pictures += QRect(w->mapTo(&window, QPoint()), w->size());
     return pictures;
 }
@@ -214,7 +232,8 @@ struct Looks : testing::Test {
         EXPECT_EQ(crowded(shown) + offColour(actual, device, texts), "") << name.toStdString();
         const QImage off = strays(actual, expected, device.map(where), device.map(picturesOf(shown)), ratio(shown));
         const int n = testing_support::count(off, off.rect(), Qt::red, 0);
-        if (n > 0 && QDir().mkpath(STRAYS_DIR)) actual.save(STRAYS_DIR "/" + name + ".png"), off.save(STRAYS_DIR "/" + name + "-strays.png");
+        if (n > 0 && QDir().mkpath(STRAYS_DIR))
+            actual.save(STRAYS_DIR "/" + name + ".png"), off.save(STRAYS_DIR "/" + name + "-strays.png");
         EXPECT_EQ(n, 0) << name.toStdString() << " strays from " << path.toStdString() << "; see " STRAYS_DIR;
     }
     // The message box the next event opens, told as "title | text in its face | icon | button" and answered.
@@ -225,18 +244,22 @@ struct Looks : testing::Test {
             auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
             ASSERT_TRUE(box && box->buttons().size() == 1);
             const QFontInfo face(box->findChild<QLabel *>("qt_msgbox_label")->font());
-            messages += QString("%1 | %2 [%3 %4px] | %5 | %6\n").arg(box->windowTitle(), box->text(), face.family()).arg(face.pixelSize())
-                            .arg(box->icon() == QMessageBox::Warning ? "exclamation" : "other", box->buttons()[0]->text());
+            const QString icon = box->icon() == QMessageBox::Warning ? "exclamation" : "other";
+            messages += QString("%1 | %2 [%3 %4px] | %5 | %6\n").arg(box->windowTitle(), box->text(), face.family())
+                            .arg(face.pixelSize()).arg(icon, box->buttons()[0]->text());
             box->buttons()[0]->click();
         });
     }
     // Lets the clock run until no timer is left: the ms it took.
     static int settle(std::initializer_list<forms::Timer *> timers, int ms = 0)
     {
-        for (; std::ranges::any_of(timers, &forms::Timer::isEnabled) && ms < 100000; ms += 20) forms::Timer::advanceClock(20);
+        for (; std::ranges::any_of(timers, &forms::Timer::isEnabled) && ms < 100000; ms += 20)
+            forms::Timer::advanceClock(20);
         return ms;
     }
-    static void enter(QLineEdit &entry, const char *text, QAbstractButton &button) { entry.setText(QString::fromUtf8(text)), button.click(); }
+    static void enter(QLineEdit &entry, const char *text, QAbstractButton &button) {
+        entry.setText(QString::fromUtf8(text)), button.click();
+    }
 };
 
 TEST_F(Looks, UnitrixThroughALessonOfEachFormula)
@@ -272,7 +295,7 @@ TEST_F(Looks, UnitrixThroughALessonOfEachFormula)
     }
     w.click("Command2"), answerTheBox(), enter(f.Text1, "1800.5", f.Command1);
     look(w, "unitrix-refused");
-    w.click("Picture6"), w.click("Image12"), enter(f.Text1, "1700", f.Command1);  // OQ's angle, 1880, refused at P's end
+    w.click("Picture6"), w.click("Image12"), enter(f.Text1, "1700", f.Command1); // OQ's angle, 1880, refused at P's end
     answerTheBox(), settle(all);
     reviewed("unitrix-messages.txt", messages, ratio(w));
 }
@@ -295,12 +318,14 @@ TEST_F(Looks, AngulonThroughALessonOfEachRow)
     EXPECT_EQ(settle(all), 3780);
     look(w, "angulon-gamma-minus-1080");
     w.click("Command2");
-    enter(f.Text1, "-45", f.Command1), enter(f.Text2, "-800", f.Command4);  // each row clockwise, γ above; β past two turns
+    // each row clockwise, γ above; β past two turns
+    enter(f.Text1, "-45", f.Command1), enter(f.Text2, "-800", f.Command4);
     EXPECT_EQ(settle(all), 2800);
     look(w, "angulon-clockwise");
     w.click("Command2");
-    for (QLineEdit *entry : {&f.Text1, &f.Text2, &f.Text3})
-        answerTheBox(), enter(*entry, "1800.5", entry == &f.Text1 ? f.Command1 : entry == &f.Text2 ? f.Command4 : f.Command5);
+    for (auto [entry, button] :
+         {std::pair(&f.Text1, &f.Command1), std::pair(&f.Text2, &f.Command4), std::pair(&f.Text3, &f.Command5)})
+        answerTheBox(), enter(*entry, "1800.5", *button);
     reviewed("angulon-messages.txt", messages, ratio(w));
 }
 
@@ -310,7 +335,8 @@ TEST(Pictures, EveryPictureOfTheWindowsDraws)
 {
     for (const forms::WindowSpec *spec : {&unitrix::Form1::description(), &angulon::Form1::description()}) {
         QStringList paths{spec->picture};
-        for (const forms::ControlSpec &c : spec->controls) paths << c.props.picture << c.props.downPicture << c.props.disabledPicture;
+        for (const forms::ControlSpec &c : spec->controls)
+            paths << c.props.picture << c.props.downPicture << c.props.disabledPicture;
         for (const QString &path : paths.filter(QRegularExpression("."))) {
             QImage drawn(forms::Picture(path).size().expandedTo({1, 1}), QImage::Format_ARGB32_Premultiplied);
             drawn.fill(Qt::transparent);
@@ -322,7 +348,8 @@ TEST(Pictures, EveryPictureOfTheWindowsDraws)
     }
     testing::internal::CaptureStderr();
     forms::Picture(":/nowhere.svg").size();
-    EXPECT_TRUE(QString::fromStdString(testing::internal::GetCapturedStderr()).contains("forms: cannot load picture :/nowhere.svg\n"));
+    EXPECT_TRUE(QString::fromStdString(testing::internal::GetCapturedStderr())
+                    .contains("forms: cannot load picture :/nowhere.svg\n"));
 }
 
 } // namespace

@@ -21,7 +21,9 @@ namespace {
 using Rng = std::mt19937_64;
 constexpr int Seeds = 10;
 int below(Rng &rng, int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); }
-int setting(const char *name, int fallback) { return qEnvironmentVariableIsSet(name) ? qEnvironmentVariableIntValue(name) : fallback; }
+int setting(const char *name, int fallback) {
+    return qEnvironmentVariableIsSet(name) ? qEnvironmentVariableIntValue(name) : fallback;
+}
 
 // What a pupil, a Chinese input method or a stuck key may leave in an entry:
 // typed key by key (over the selection or after the text), committed at once,
@@ -29,8 +31,11 @@ int setting(const char *name, int fallback) { return qEnvironmentVariableIsSet(n
 void enterText(QLineEdit &entry, Rng &rng)
 {
     static const QStringList fixed = QString("|\u3000|+|-|.|--30|1..5|1,5|0x1A|abc|12abc| -30x|e|1e|1e+|1E2|1d3|1.8e3|"
-        "1e308|1e999|-1e999|1e-999|5e-324|nan|inf|99999999999999999999999|１８００|－３０|１．５|\u221230|٣٠|\U0001F600|0|-0|"
-        "0.4|3|-3|4|6|-6|89.5|90.5|-90|180|-180|270|360|361|1079.99|1080|-1080|1800|-1800|1800.0000001|-1799.9999999").split('|');
+                                             "1e308|1e999|-1e999|1e-999|5e-324|nan|inf|99999999999999999999999|"
+                                             "１８００|－３０|１．５|\u221230|٣٠|\U0001F600|0|-0|"
+                                             "0.4|3|-3|4|6|-6|89.5|90.5|-90|180|-180|270|360|361|1079.99|1080|-1080|"
+                                             "1800|-1800|1800.0000001|-1799.9999999")
+                                         .split('|');
     const QString some = fixed[below(rng, fixed.size())];
     const QString text = std::array{some, some + fixed[below(rng, fixed.size())],
         QString(some).insert(below(rng, some.size() + 1), QChar(char16_t(0xD800 + below(rng, 0x800)))),
@@ -61,15 +66,18 @@ struct Watch {
 
     QString check(const forms::Timer *ticked, bool reset)
     {
-        if (reset && (timer.isEnabled() || motion.rayAngle() != 0)) return timer.objectName() + " runs on after the reset; ";
+        if (reset && (timer.isEnabled() || motion.rayAngle() != 0))
+            return timer.objectName() + " runs on after the reset; ";
         if (!timer.isEnabled()) return ticks = 0, QString();
         if (&timer == ticked)
             ++ticks;
-        else if (motion.rayAngle() == 0 || std::bit_cast<std::uint64_t>(motion.target()) != std::bit_cast<std::uint64_t>(startedFor))
+        else if (motion.rayAngle() == 0
+                 || std::bit_cast<std::uint64_t>(motion.target()) != std::bit_cast<std::uint64_t>(startedFor))
             ticks = 0, startedFor = motion.target();
         const long most = long(std::ceil(std::fabs(startedFor) * M_PI / 18)) + 2;
         if (std::isfinite(startedFor) && (startedFor * 3.14159 / 180 == 0 || ticks <= most)) return {};
-        return QString("%1 started for %2 runs %3 ticks; ").arg(timer.objectName()).arg(startedFor, 0, 'g', 17).arg(ticks);
+        return QString("%1 started for %2 runs %3 ticks; ").arg(timer.objectName()).arg(startedFor, 0, 'g', 17)
+            .arg(ticks);
     }
 };
 
@@ -96,7 +104,8 @@ void run(int seed, Window &form, std::vector<QLineEdit *> entries, QStringList s
         forms::Timer *ticked = nullptr;
         QString event;
         if (roll < 870) {  // mostly a timer that runs
-            for (int tries = 0; tries < 11 && !(ticked && ticked->isEnabled()); ++tries) ticked = &watches[below(rng, watches.size())].timer;
+            for (int tries = 0; tries < 11 && !(ticked && ticked->isEnabled()); ++tries)
+                ticked = &watches[below(rng, watches.size())].timer;
             ticked->tick();
         } else if (roll < 930) {
             enterText(*entries[below(rng, entries.size())], rng);
@@ -109,17 +118,21 @@ void run(int seed, Window &form, std::vector<QLineEdit *> entries, QStringList s
         QString broken;
         for (Watch &w : watches) broken += w.check(ticked, event == "Command2");
         for (const QString &name : window.controlNames().filter("Line"))
-            if (const auto &l = window.line(name); !std::isfinite(l.X1() + l.Y1() + l.X2() + l.Y2())) broken += name + " is not finite; ";
+            if (const auto &l = window.line(name); !std::isfinite(l.X1() + l.Y1() + l.X2() + l.Y2()))
+                broken += name + " is not finite; ";
         for (auto *canvas : canvases) {
             for (const forms::DrawCall &c : canvas->recorded())
-                if (!std::isfinite(c.x1 + c.y1 + c.x2 + c.y2)) broken += canvas->objectName() + " drew at a non-finite point; ";
+                if (!std::isfinite(c.x1 + c.y1 + c.x2 + c.y2))
+                    broken += canvas->objectName() + " drew at a non-finite point; ";
             canvas->clearRecorded();
         }
         if (!boxes.shown.isEmpty() && boxes.shown != QStringList{testing_support::RangeMessage})
             broken += "messages " + boxes.shown.join(", ") + "; ";
         boxes.shown.clear();
-        ASSERT_TRUE(broken.isEmpty()) << "seed " << seed << ", event " << n << (ticked ? " (a tick): " : " (" + event.toStdString() + "): ")
-                                      << broken.toStdString() << "\nreplay: ZENTRAK_SEED=" << seed << " ZENTRAK_EVENTS=" << events * Seeds;
+        ASSERT_TRUE(broken.isEmpty()) << "seed " << seed << ", event " << n
+                                      << (ticked ? " (a tick): " : " (" + event.toStdString() + "): ")
+                                      << broken.toStdString() << "\nreplay: ZENTRAK_SEED=" << seed
+                                      << " ZENTRAK_EVENTS=" << events * Seeds;
     }
     if (seed % 4 == 0) {
         window.click("Command3");
@@ -132,7 +145,8 @@ class RandomEvents : public testing::TestWithParam<int> {};
 TEST_P(RandomEvents, UnitrixKeepsItsInvariants)
 {
     unitrix::Form1 f;
-    run(GetParam(), f, {&f.Text1, &f.Text1, &f.Text2, &f.Text3}, {"Command1", "Command1", "Command4", "Command5"}, f.P, f.Q, f.Third);
+    run(GetParam(), f, {&f.Text1, &f.Text1, &f.Text2, &f.Text3}, {"Command1", "Command1", "Command4", "Command5"},
+        f.P, f.Q, f.Third);
 }
 
 TEST_P(RandomEvents, AngulonKeepsItsInvariants)

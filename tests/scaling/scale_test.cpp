@@ -23,7 +23,8 @@ TEST_F(Scaled, EveryEntryDrawsWhatAPupilTypesInRealGlyphs)
             auto drawn = [&](const QString &typed) { return entry->setText(typed), entry->grab().toImage(); };
             const QImage missing = drawn(QString(QChar(0x0378)));
             for (const char *typed : {"３", "－", "．", "角", "α"})
-                EXPECT_NE(drawn(QString::fromUtf8(typed)), missing) << entry->objectName().toStdString() << ' ' << typed;
+                EXPECT_NE(drawn(QString::fromUtf8(typed)), missing)
+                    << entry->objectName().toStdString() << ' ' << typed;
         }
 }
 

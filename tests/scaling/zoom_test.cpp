@@ -39,7 +39,8 @@ TEST(Fractional, DotsAndEdgesStandOnWholeDevicePixels)
                                      std::pair(QPoint(column, canvas.height() / 2 - 3 * w), QPoint(0, -1))}) {
         std::vector<std::pair<int, QRgb>> dotted;
         for (int off = -w; off <= w; ++off)  // the row or column the dots lie on
-            if (auto r = runs(canvas, from + QPoint(step.y(), step.x()) * off, step, 12); r.size() > dotted.size()) dotted = r;
+            if (auto r = runs(canvas, from + QPoint(step.y(), step.x()) * off, step, 12); r.size() > dotted.size())
+                dotted = r;
         ASSERT_EQ(dotted.size(), 13u);
         for (size_t i = 1; i + 2 < dotted.size(); ++i)  // the first and last may be cut short
             EXPECT_EQ(dotted[i].first, qGray(dotted[i].second) < 128 ? w : 2 * w) << "run " << i;
@@ -50,13 +51,15 @@ TEST(Fractional, DotsAndEdgesStandOnWholeDevicePixels)
     for (const char *name : {"Picture1", "Frame1", "Frame4"}) {
         const QRect layout = forms::layoutOf(u.window().get<QWidget>(name));
         // A quarter of the way along each side, clear of the axes, below a frame's caption, above what it holds.
-        const QPoint at = (QPointF(layout.x() + layout.width() / 4.0, layout.y() + layout.height() / 4.0) * s).toPoint();
+        const QPoint at =
+            (QPointF(layout.x() + layout.width() / 4.0, layout.y() + layout.height() / 4.0) * s).toPoint();
         const int in = qRound(6 * s), top = qRound(13 * s);
         QStringList sides;
-        for (const auto &[from, step] : {std::pair(QPoint(at.x(), qRound(layout.top() * s) + top), QPoint(0, -1)),
-                                         std::pair(QPoint(at.x(), qRound((layout.bottom() + 1) * s) - in), QPoint(0, 1)),
-                                         std::pair(QPoint(qRound(layout.left() * s) + in, at.y()), QPoint(-1, 0)),
-                                         std::pair(QPoint(qRound((layout.right() + 1) * s) - in, at.y()), QPoint(1, 0))}) {
+        for (const auto &[from, step] :
+             {std::pair(QPoint(at.x(), qRound(layout.top() * s) + top), QPoint(0, -1)),
+              std::pair(QPoint(at.x(), qRound((layout.bottom() + 1) * s) - in), QPoint(0, 1)),
+              std::pair(QPoint(qRound(layout.left() * s) + in, at.y()), QPoint(-1, 0)),
+              std::pair(QPoint(qRound((layout.right() + 1) * s) - in, at.y()), QPoint(1, 0))}) {
             const auto r = runs(window, from, step, 3);
             sides << QString("%1 %2").arg(r[1].first).arg(r[2].first);
         }
@@ -74,7 +77,8 @@ TEST(Fractional, DotsAndEdgesStandOnWholeDevicePixels)
         for (int x = 0; x < panel.width(); ++x)
             if (panel.pixel(x, y) == highlight) ring += QRect(x, y, 1, 1);
     const QRect outer = ring.boundingRect();
-    EXPECT_TRUE((ring ^ (QRegion(outer) - QRegion(outer.adjusted(w, w, -w, -w)))).isEmpty()) << "a ring " << w << " wide";
+    EXPECT_TRUE((ring ^ (QRegion(outer) - QRegion(outer.adjusted(w, w, -w, -w)))).isEmpty())
+        << "a ring " << w << " wide";
 }
 
 } // namespace
@@ -122,7 +126,8 @@ TEST(Zoom, ALessonGoesOnUnchangedWhileTheZoomChanges)
     QTest::keyClick(&window, Qt::Key_F11);  // on a screen of 2400 x 1600, the lesson 1600 pixels high, centred
     QApplication::processEvents();
     const QRect canvas(changed.Picture1.mapTo(&window, QPoint()), changed.Picture1.size());
-    EXPECT_EQ(QString::number(changed.window().zoom(), 'f', 3) + QString(" %1,%2").arg(canvas.x()).arg(canvas.width()), "2.862 209,964");
+    EXPECT_EQ(QString::number(changed.window().zoom(), 'f', 3) + QString(" %1,%2").arg(canvas.x()).arg(canvas.width()),
+              "2.862 209,964");
     QTest::keyClick(&window, Qt::Key_Escape);
     QApplication::processEvents();
     EXPECT_TRUE(!window.isFullScreen() && window.size() == QSize(740, 559));

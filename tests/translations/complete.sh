@@ -7,7 +7,8 @@ src=$3
 for ts in "$src"/translations/zentrak_*.ts; do
     copy=$work/${ts##*/}
     cp "$ts" "$copy"
-    "$1" -no-obsolete -locations none "$src/lesson" "$src/forms" "$src/unitrix" "$src/angulon" -ts "$copy" >/dev/null || fail "lupdate failed"
+    "$1" -no-obsolete -locations none "$src/lesson" "$src/forms" "$src/unitrix" "$src/angulon" -ts "$copy" >/dev/null ||
+        fail "lupdate failed"
     said=$("$2" "$copy" -qm "$work/check.qm") || fail "lrelease failed"
     [[ $said == *" 0 unfinished)"* && $said != *untranslated* ]] || fail "${ts##*/}: $said"
 done

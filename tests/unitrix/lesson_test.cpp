@@ -17,7 +17,9 @@ struct Lesson : testing::Test {
 
     Lesson() { form.Picture1.setRecording(true); }
     void choose(int type) { window.click("Picture6"), window.click(QString("Image1%1").arg(type + 1)); }
-    void enter(QLineEdit &entry, const QString &angle, const char *button) { entry.setText(angle), window.click(button); }
+    void enter(QLineEdit &entry, const QString &angle, const char *button) {
+        entry.setText(angle), window.click(button);
+    }
     static void ticks(int n, std::initializer_list<forms::Timer *> timers)
     {
         while (n-- > 0) std::ranges::for_each(timers, &forms::Timer::tick);
@@ -48,8 +50,9 @@ QString obeys(const unitrix::Form1 &f, int formula, double alpha, std::optional<
     const QLabel *p[] = {&f.Label4, &f.Label6, &f.Label8}, *q[] = {&f.Label12, &f.Label13, &f.Label14};
     auto read = [&](const QLabel *const *l, double deg, bool none) {  // sine, cosine, and the tangent of the two
         const double w = deg * 3.14159 / 180;
-        const bool tangent = none || l[1]->text() == "0" ? l[2]->text() == "不存在"
-                                                          : written(l[2]->text(), l[0]->text().toDouble() / l[1]->text().toDouble());
+        const bool tangent = none || l[1]->text() == "0"
+                                 ? l[2]->text() == "不存在"
+                                 : written(l[2]->text(), l[0]->text().toDouble() / l[1]->text().toDouble());
         return written(l[0]->text(), std::sin(w)) && written(l[1]->text(), std::cos(w)) && tangent;
     };
     QString broken = read(p, alpha, false) ? "" : " P's read-outs";
@@ -91,7 +94,8 @@ TEST_P(EveryAlpha, ReadsOffAsTheFormulaSays)
         }
         broken += watch(onWindow(form.P), FigureP, alpha);
         if (std::fabs(beta) > 1800) {
-            if (boxes.shown != QStringList{RangeMessage} || !form.Label12.text().isEmpty() || window.focusWidget() != &form.Text2)
+            if (boxes.shown != QStringList{RangeMessage} || !form.Label12.text().isEmpty()
+                || window.focusWidget() != &form.Text2)
                 broken += QString("α = %1: OQ's angle past 1800 is not refused; ").arg(alpha);
             broken += obeys(form, formula, alpha, {});
             continue;
@@ -119,23 +123,29 @@ TEST_F(Lesson, CoordinateTextsStandClearOfEveryOtherText)
     auto inkOf = [&](const forms::DrawCall &c) {  // in device pixels
         solo.Cls(), solo.CurrentX = c.x1, solo.CurrentY = c.y1, solo.FontItalic = c.italic, solo.Print(c.text);
         const QRect box = solo.printed().back().ink;
-        const QRect near = QRect(box.topLeft() * r, box.size() * r).adjusted(-4 * r, -4 * r, 4 * r, 4 * r) & solo.drawing().rect();
+        const QRect near =
+            QRect(box.topLeft() * r, box.size() * r).adjusted(-4 * r, -4 * r, 4 * r, 4 * r) & solo.drawing().rect();
         return inkRegion(solo.drawing().copy(near), qRgb(255, 255, 255)).translated(near.topLeft());
     };
     const QRect inside = QRect(QPoint(), form.Picture1.drawing().size()).adjusted(3 * r, 3 * r, -3 * r, -3 * r);
     QString crowded;
     for (const auto &[formula, alpha] : {std::pair(1, 180), std::pair(2, 90), std::pair(2, -270), std::pair(3, -180),
                                          std::pair(3, 1800), std::pair(1, -1800)}) {
-        form.Picture1.clearRecorded(), window.click("Command2"), choose(formula), enter(form.Text1, QString::number(alpha), "Command1");
+        form.Picture1.clearRecorded(), window.click("Command2"), choose(formula),
+            enter(form.Text1, QString::number(alpha), "Command1");
         runToEnd(form.Timer1), runToEnd(form.Timer2, 400);
         std::vector<std::pair<QString, QRegion>> texts;
         for (const forms::DrawCall &c : form.Picture1.recorded())
-            if (c.op == forms::DrawCall::Op::Print && std::ranges::none_of(texts, [&](auto &t) { return t.first == c.text + pt(c.x1, c.y1); }))
+            if (c.op == forms::DrawCall::Op::Print
+                && std::ranges::none_of(texts, [&](auto &t) { return t.first == c.text + pt(c.x1, c.y1); }))
                 texts.emplace_back(c.text + pt(c.x1, c.y1), inkOf(c));
         for (const auto &[text, ink] : texts) {
-            if (text.contains('(') && !inside.contains(ink.boundingRect())) crowded += QString("%1: %2 cut; ").arg(alpha).arg(text);
+            if (text.contains('(') && !inside.contains(ink.boundingRect()))
+                crowded += QString("%1: %2 cut; ").arg(alpha).arg(text);
             for (const auto &[other, its] : texts)
-                if (other != text && std::ranges::any_of(its, [&](QRect k) { return ink.intersects(k.adjusted(-2 * r, -2 * r, 2 * r, 2 * r)); }))
+                if (other != text && std::ranges::any_of(its, [&](QRect k) {
+                        return ink.intersects(k.adjusted(-2 * r, -2 * r, 2 * r, 2 * r));
+                    }))
                     crowded += QString("%1: %2 over %3; ").arg(alpha).arg(text, other);
         }
     }
@@ -155,13 +165,15 @@ TEST_F(Lesson, EveryRunKeepsItsOwnCourseUntilStopped)
     ticks(6, {&form.Timer2, &form.Timer3});  // Q, started by P's finish, and figure 3 show their arrowheads
     window.click("Command6"), window.click("Command7");
     EXPECT_FALSE(form.Timer2.isEnabled() || form.Timer3.isEnabled());
-    EXPECT_EQ(form.Text2.text() + form.Text3.text() + ends(form.Line6) + ends(form.Line4) + ends(form.Line9) + ends(form.Line8),
+    EXPECT_EQ(form.Text2.text() + form.Text3.text() + ends(form.Line6) + ends(form.Line4) + ends(form.Line9)
+                  + ends(form.Line8),
               "0,0 1.9,0; 0,0 0,0; 0,0 1.9,0; 0,0 0,0; ");
 
     window.click("Command2");
     enter(form.Text1, "100", "Command1"), ticks(5, {&form.Timer1});
     enter(form.Text3, "-90", "Command5"), enter(form.Text3, "5000", "Command5");
-    EXPECT_TRUE(boxes.shown == QStringList{RangeMessage} && window.focusWidget() == &form.Text3 && form.Text3.text().isEmpty());
+    EXPECT_TRUE(boxes.shown == QStringList{RangeMessage} && window.focusWidget() == &form.Text3
+                && form.Text3.text().isEmpty());
     while (form.Timer1.isEnabled() || form.Timer3.isEnabled()) ticks(1, {&form.Timer1, &form.Timer3});
     EXPECT_EQ(form.Label4.text() + ' ' + form.Text2.text() + ' ' + ends(form.Line9), "0.9848 280 0,0 0,-1.9; ");
     runToEnd(form.Timer2);
@@ -215,8 +227,9 @@ TEST_F(Lesson, ALessonByKeyboardOrMouse)
     EXPECT_GT(marked(form.Picture6), 20) << "a box that answers keys shows the focus";
     keys({Qt::Key_Space});
     EXPECT_EQ(form.Picture4.height(), 97) << "the list opens";
-    keys({Qt::Key_Backtab, Qt::Key_Backtab, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up,
-          Qt::Key_Enter, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space, Qt::Key_Backtab, Qt::Key_Backtab, Qt::Key_Down, Qt::Key_Down});
+    keys({Qt::Key_Backtab, Qt::Key_Backtab, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Up,
+          Qt::Key_Up, Qt::Key_Enter, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space, Qt::Key_Backtab, Qt::Key_Backtab,
+          Qt::Key_Down, Qt::Key_Down});
     EXPECT_EQ(form.Label9.text(), "以OQ为终边的角的正弦:sin(180°+α)=") << "keypad Enter chose the first";
     EXPECT_GT(marked(form.Image13), 20) << "on the second formula";
     keys({Qt::Key_Return, Qt::Key_Tab});
