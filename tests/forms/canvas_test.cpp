@@ -18,7 +18,7 @@ struct Canvas : testing::Test {
 
 // On screen what is drawn shows at once, and what Cls clears goes at once;
 // line objects outlive it.
-TEST_F(Canvas, TheScreenShowsEachCallAtOnceAndLineObjectsOutliveCls)
+TEST_F(Canvas, TheScreenShowsEachCallAtOnce)
 {
     box.show();
     auto screen = [&](QColor colour = Qt::black) { return count(testing_support::onScreen(box), box.rect(), colour); };

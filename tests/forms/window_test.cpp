@@ -8,7 +8,7 @@
 
 using namespace forms;
 
-TEST(Events, ATickDueWhileAHandlerRunsIsDropped)
+TEST(OneEventAtATime, ATickDueWhileAHandlerRunsIsDropped)
 {
     Timer timer(20);
     int ticks = 0;
@@ -27,7 +27,7 @@ TEST(Events, ATickDueWhileAHandlerRunsIsDropped)
 
 // The real box, opened by a handler while a 20 ms timer runs, and closed by
 // its button from outside once it has been looked at.
-TEST(Events, TheMessageBoxHoldsEveryTickBackAndReadsInChinese)
+TEST(OneEventAtATime, TheMessageBoxHoldsTheClockUntilAnswered)
 {
     Timer timer(20);
     int ticks = 0;

@@ -25,7 +25,7 @@ TEST(ReadOuts, TheTangentIsTheQuotientOfTheReadOutsBesideIt)
 // clear of every other text. Where its place, moved sideways to stand whole,
 // is clear it stays there; else it takes the shortest move that clears it,
 // up to 48 pixels, or none.
-TEST(ClearPlace, ATextMovesTheLeastThatClearsItOfTheEdgeAndEveryOtherText)
+TEST(ClearPlace, ATextMovesTheLeastThatFreesIt)
 {
     const QRect inside(3, 3, 327, 327);
     const std::vector<QRect> others = {{323, 174, 9, 10}, {152, 0, 10, 13}, {154, 171, 11, 13}, {312, 171, 8, 13},

@@ -64,7 +64,7 @@ TEST(Numbers, DecimalTextIsPlain)
 
 // Any double (every bit pattern) and any text of digits, signs, points,
 // exponents and full-width forms, seeded; under ./test.sh's sanitizers too.
-TEST(Numbers, HoldForAnyDoubleAndAnyText)
+TEST(Numbers, HoldForAnyDoubleOrText)
 {
     static const QRegularExpression readOut("^-?[0-9]+(\\.[0-9]{1,4})?$");
     const QString alphabet = QStringLiteral(" +-.0123456789eE\u3000０１８９－．ｅa");
