@@ -117,12 +117,13 @@ QString crowded(QWidget &window)
 // Where a picture strays from another: the device pixels of either that no
 // pixel of the other matches at the same place, in each colour channel to
 // within 8 levels (where pictures are, 24 and a logical pixel off too; where
-// text is, two, somewhat lighter or darker, or a blend of two neighbours), and
-// that lie in a patch of such pixels, two more among their eight neighbours.
-// Another release's rasteriser, which shifts a text by a pixel or part of one,
-// shades the edge of a glyph or a picture differently or draws a degree sign
-// a little bigger, strays nowhere; a control or a line a pixel off, a changed
-// colour, a missing picture, line or character does.
+// text is, two, somewhat lighter or darker, or a shade between or a little
+// past two neighbours), and that lie in a patch of such pixels, two more among
+// their eight neighbours. Another release's rasteriser, which shifts a text by
+// a pixel or part of one, lands a stroke on one column instead of two, shades
+// the edge of a glyph or a picture differently or draws a degree sign a little
+// bigger, strays nowhere; a control or a line a pixel off, a changed colour, a
+// missing picture, line or character does.
 QImage strays(const QImage &a, const QImage &b, const QRegion &text, const QRegion &pictures, int ratio)
 {
     QImage out(a.size(), QImage::Format_RGB32), lone = out;
@@ -132,10 +133,15 @@ QImage strays(const QImage &a, const QImage &b, const QRegion &text, const QRegi
                   b = std::abs(qBlue(p) - qBlue(q));
         return reach == 2 ? r + g + b <= 96 : std::max({r, g, b}) <= (reach ? 24 : 8);
     };
-    auto blend = [](QRgb p, QRgb q1, QRgb q2) {  // a glyph moved by part of a pixel
-        auto within = [](int v, int a, int b) { return std::min(a, b) - 24 <= v && v <= std::max(a, b) + 24; };
-        return within(qRed(p), qRed(q1), qRed(q2)) && within(qGreen(p), qGreen(q1), qGreen(q2))
-               && within(qBlue(p), qBlue(q1), qBlue(q2));
+    // A glyph moved by part of a pixel, or a stroke landed whole on one column
+    // that was shared by two: a shade on the way between two neighbours, or up
+    // to half as far again past either. Another hue leaves that line.
+    auto blend = [](QRgb p, QRgb q1, QRgb q2) {
+        const QVector3D a(qRed(q1), qGreen(q1), qBlue(q1)), d = QVector3D(qRed(q2), qGreen(q2), qBlue(q2)) - a,
+                        v = QVector3D(qRed(p), qGreen(p), qBlue(p)) - a;
+        const float t = std::clamp(QVector3D::dotProduct(v, d) / std::max(1.0f, d.lengthSquared()), -0.5f, 1.5f);
+        const QVector3D off = v - t * d;
+        return std::max({std::abs(off.x()), std::abs(off.y()), std::abs(off.z())}) <= 24;
     };
     auto matched = [&](const QImage &from, const QImage &in, int x, int y) {
         const int reach = text.contains(QPoint(x, y)) ? 2 : pictures.contains(QPoint(x, y)), p = from.pixel(x, y);
